@@ -1,0 +1,177 @@
+#include "config/ConfigFile.h"
+
+#include <shlwapi.h>
+#include <stdio.h>
+#include <string.h>
+
+#include "module/HostServices.h"
+
+const char kConfigSection[] = "General";
+const char kKeyVariant[] = "KFWS_Airdrop_variant";
+const char kKeyNumber[] = "KFWS_Airdrop_number";
+const char kKeyMethod[] = "KFWS_Airdrop_metod"; // spelled so in every file already written
+const char kKeyType[] = "KFWS_Airdrop_type";
+const char kKeyRealism[] = "KFWS_Airdrop_realism";
+const char kKeyVisual[] = "KFWS_Airdrop_visual";
+const char kKeyLeftX[] = "KFWS_Airdrop_left_x";
+const char kKeyLeftY[] = "KFWS_Airdrop_left_y";
+const char kKeyLeftZ[] = "KFWS_Airdrop_left_z";
+const char kKeyDownX[] = "KFWS_Airdrop_down_x";
+const char kKeyDownY[] = "KFWS_Airdrop_down_y";
+const char kKeyDownZ[] = "KFWS_Airdrop_down_z";
+
+static const char kPathFormat[] = "Modules/KestrelFieldWorks/KFWS_Airdrop/%s.cfg";
+static const char kMakerFolder[] = "Modules/KestrelFieldWorks";
+static const char kMakerFolderTest[] = "Modules\\KestrelFieldWorks";
+static const char kProductFolder[] = "Modules/KestrelFieldWorks/KFWS_Airdrop";
+
+static const char kMsgNoAtcModel[] = "Не указан параметр atc_model в файле aircraft.cfg!\n";
+static const char kMsgMakerFolderFailed[] = "1 - Ошибка создания каталога!\n";
+static const char kMsgProductFolderFailed[] = "2 - Ошибка создания каталога!\n";
+static const char kMsgFileCreated[] = "Файл конфигурации создан!\n";
+
+bool IsUsableModelName(const char* modelName) {
+    if (strlen(modelName) > (size_t)kMaxModelNameLength) {
+        return false;
+    }
+    if (strpbrk(modelName, "/\\:") != NULL) {
+        return false;
+    }
+    // Without separators the whole name is the one path part.
+    return strcmp(modelName, "..") != 0;
+}
+
+bool ConfigFilePath(const char* modelName, char* path) {
+    path[0] = '\0';
+    if (!IsUsableModelName(modelName)) {
+        return false;
+    }
+    snprintf(path, kConfigPathSize, kPathFormat, modelName);
+    return true;
+}
+
+int CheckConfigFile(const char* modelName, ConfigFileState* fileState) {
+    if (modelName[0] == '\0') {
+        fileState->state = -1;
+        ShowMessage(kMsgNoAtcModel);
+        return -1;
+    }
+    char path[kConfigPathSize];
+    if (!ConfigFilePath(modelName, path)) {
+        fileState->state = 0;
+        return 0;
+    }
+    fileState->handle = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, NULL);
+    if (fileState->handle == INVALID_HANDLE_VALUE) {
+        fileState->state = 0;
+        return 0;
+    }
+    CloseHandle(fileState->handle);
+    fileState->state = 1;
+    return 1;
+}
+
+// Makes the folders that lie on the path; false (with its message) when one cannot be made.
+static bool CreateConfigFolders(void) {
+    if (!PathIsDirectoryA(kMakerFolderTest)) {
+        if (!CreateDirectoryA(kMakerFolder, NULL)) {
+            ShowMessage(kMsgMakerFolderFailed);
+            return false;
+        }
+    }
+    if (!CreateDirectoryA(kProductFolder, NULL)) {
+        ShowMessage(kMsgProductFolderFailed);
+        return false;
+    }
+    return true;
+}
+
+int CreateConfigFile(const char* modelName, ConfigFileState* fileState) {
+    char path[kConfigPathSize];
+    if (!ConfigFilePath(modelName, path)) {
+        ShowMessage(kMsgProductFolderFailed);
+        return 0;
+    }
+    // At most two passes: once the folders exist, a second failure to open the file
+    // makes the product folder's creation fail, which ends the operation.
+    for (;;) {
+        fileState->handle = CreateFileA(path, 0, 0, NULL, OPEN_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED, NULL);
+        if (fileState->handle != INVALID_HANDLE_VALUE) {
+            break;
+        }
+        if (!CreateConfigFolders()) {
+            return 0;
+        }
+    }
+    ShowMessage(kMsgFileCreated);
+    fileState->state = 1;
+    CloseHandle(fileState->handle);
+    return 1;
+}
+
+// An empty path stands for a refused model name: it reads as empty and is never written,
+// since the platform would resolve it to a file outside the simulator.
+void ReadConfigValue(const char* path, const char* key, char* value) {
+    value[0] = '\0';
+    if (path[0] == '\0') {
+        return;
+    }
+    GetPrivateProfileStringA(kConfigSection, key, "", value, kConfigValueSize, path);
+}
+
+void WriteConfigValue(const char* path, const char* key, const char* text) {
+    if (path[0] == '\0') {
+        return;
+    }
+    WritePrivateProfileStringA(kConfigSection, key, text, path);
+    // Put the change on disk now, so other programs see it at once.
+    WritePrivateProfileStringA(NULL, NULL, NULL, path);
+}
+
+int ParseConfigInt(const char* text) {
+    const char* p = text;
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) {
+        p++;
+    }
+    bool negative = false;
+    if (*p == '+' || *p == '-') {
+        negative = *p == '-';
+        p++;
+    }
+    const long long limit = 2147483648LL; // magnitude of the most negative value
+    long long magnitude = 0;
+    for (; *p >= '0' && *p <= '9'; p++) {
+        if (magnitude <= limit) {
+            magnitude = magnitude * 10 + (*p - '0');
+        }
+    }
+    if (negative) {
+        return magnitude >= limit ? (int)(-limit) : (int)-magnitude;
+    }
+    return magnitude > limit - 1 ? (int)(limit - 1) : (int)magnitude;
+}
+
+static int ReadConfigInt(const char* path, const char* key) {
+    char value[kConfigValueSize];
+    ReadConfigValue(path, key, value);
+    return ParseConfigInt(value);
+}
+
+void ReadAircraftConfig(const char* modelName, AircraftConfig* config) {
+    char path[kConfigPathSize];
+    ConfigFilePath(modelName, path);
+    config->variant = ReadConfigInt(path, kKeyVariant);
+    config->number = ReadConfigInt(path, kKeyNumber);
+    config->method = ReadConfigInt(path, kKeyMethod);
+    config->exitType = ReadConfigInt(path, kKeyType);
+    config->realism = ReadConfigInt(path, kKeyRealism);
+    config->visual = ReadConfigInt(path, kKeyVisual);
+    config->leftX = ReadConfigInt(path, kKeyLeftX);
+    config->leftY = ReadConfigInt(path, kKeyLeftY);
+    config->leftZ = ReadConfigInt(path, kKeyLeftZ);
+    config->downX = ReadConfigInt(path, kKeyDownX);
+    config->downY = ReadConfigInt(path, kKeyDownY);
+    config->downZ = ReadConfigInt(path, kKeyDownZ);
+}

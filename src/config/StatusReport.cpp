@@ -1,0 +1,4 @@
+#include "config/StatusReport.h"
+
+// Built with the unloading issue.
+void ShowStatusReport(void) {}

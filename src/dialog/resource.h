@@ -1,0 +1,34 @@
+// Resource ids of the configuration dialog.
+#pragma once
+
+#define IDD_CONFIGURATOR 101
+
+// Controls, in the dialog's template order.
+#define IDC_SAVE 1029
+#define IDC_VARIANT_GROUP 1001
+#define IDC_VARIANT_PARATROOPERS 1002
+#define IDC_VARIANT_CARGO 1003
+#define IDC_VARIANT_FIRE 1004
+#define IDC_TYPE_GROUP 1005
+#define IDC_TYPE_SIDE 1006
+#define IDC_TYPE_REAR 1007
+#define IDC_METHOD_GROUP 1008
+#define IDC_METHOD_ONE 1009
+#define IDC_METHOD_TWO 1010
+#define IDC_POINTS_GROUP 1011
+#define IDC_SIDE_POINT_GROUP 1012
+#define IDC_REAR_POINT_GROUP 1013
+#define IDC_AXIS_X_LABEL 1014
+#define IDC_AXIS_Y_LABEL 1015
+#define IDC_AXIS_Z_LABEL 1016
+#define IDC_SIDE_X 1017
+#define IDC_SIDE_Y 1018
+#define IDC_SIDE_Z 1019
+#define IDC_REAR_X 1020
+#define IDC_REAR_Y 1021
+#define IDC_REAR_Z 1022
+#define IDC_LOAD_GROUP 1023
+#define IDC_NUMBER_LABEL 1025
+#define IDC_NUMBER 1026
+#define IDC_VISUAL 1027
+#define IDC_REALISM 1028

@@ -1,0 +1,3 @@
+#include "drop/AirdropState.h"
+
+AirdropState gAirdropState;

@@ -1,0 +1,3 @@
+#include "module/HostHandles.h"
+
+HostHandles gHostHandles;

@@ -1,0 +1,5 @@
+#include "ui/KeyState.h"
+
+SHORT ReadKeyState(int virtualKey) {
+    return GetKeyState(virtualKey);
+}

@@ -1,0 +1,166 @@
+#include "TestSupport.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "drop/AirdropState.h"
+#include "module/HostHandles.h"
+#include "module/Linkage.h"
+
+static void RemoveTree(const std::string& path) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (strcmp(found.cFileName, ".") == 0 || strcmp(found.cFileName, "..") == 0) {
+                continue;
+            }
+            std::string child = path + "\\" + found.cFileName;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(child);
+            } else {
+                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+ScratchRoot::ScratchRoot() {
+    char buffer[MAX_PATH];
+    GetCurrentDirectoryA(sizeof(buffer), buffer);
+    previous_ = buffer;
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof(temp), temp);
+    static unsigned counter = 0;
+    snprintf(buffer, sizeof(buffer), "%skfws-%lu-%u", temp, (unsigned long)GetCurrentProcessId(), ++counter);
+    path_ = buffer;
+    RemoveTree(path_);
+    CreateDirectoryA(path_.c_str(), nullptr);
+    CreateDirectoryA((path_ + "\\Modules").c_str(), nullptr);
+    SetCurrentDirectoryA(path_.c_str());
+}
+
+ScratchRoot::~ScratchRoot() {
+    SetCurrentDirectoryA(previous_.c_str());
+    RemoveTree(path_);
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    FILE* file = fopen(path.c_str(), "rb");
+    if (!file) {
+        return "";
+    }
+    std::string content;
+    char chunk[4096];
+    size_t got;
+    while ((got = fread(chunk, 1, sizeof(chunk), file)) > 0) {
+        content.append(chunk, got);
+    }
+    fclose(file);
+    return content;
+}
+
+void WriteWholeFile(const std::string& path, const std::string& content) {
+    FILE* file = fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr) << path;
+    fwrite(content.data(), 1, content.size(), file);
+    fclose(file);
+    FlushProfileCache(path);
+}
+
+bool FileExists(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirectoryExists(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ConfigPathOf(const std::string& model) {
+    return "Modules/KestrelFieldWorks/KFWS_Airdrop/" + model + ".cfg";
+}
+
+void WriteConfigFile(const std::string& model, const std::string& content) {
+    CreateDirectoryA("Modules", nullptr);
+    CreateDirectoryA("Modules/KestrelFieldWorks", nullptr);
+    CreateDirectoryA("Modules/KestrelFieldWorks/KFWS_Airdrop", nullptr);
+    WriteWholeFile(ConfigPathOf(model), content);
+}
+
+void FlushProfileCache(const std::string& path) {
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
+}
+
+std::string ModuleDllPath() {
+    char buffer[MAX_PATH];
+    GetModuleFileNameA(nullptr, buffer, sizeof(buffer));
+    std::string path = buffer;
+    size_t slash = path.find_last_of("\\/");
+    return path.substr(0, slash + 1) + "KFWS_Airdrop.dll";
+}
+
+std::string Utf8(const std::string& cp1251) {
+    if (cp1251.empty()) {
+        return "";
+    }
+    int wide = MultiByteToWideChar(1251, 0, cp1251.data(), (int)cp1251.size(), nullptr, 0);
+    std::wstring text(wide, L'\0');
+    MultiByteToWideChar(1251, 0, cp1251.data(), (int)cp1251.size(), &text[0], wide);
+    int narrow = WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
+    std::string out(narrow, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, &out[0], narrow, nullptr, nullptr);
+    return out;
+}
+
+void HostFixture::SetUp() {
+    root_ = new ScratchRoot;
+    memset(&gAirdropState, 0, sizeof(gAirdropState));
+    SimBindServices(ImportTable);
+    SimSetPayloadSetterAvailable(true);
+    SimSetCentreOfGravity(0.0);
+    SimSetStationWeightHook(nullptr);
+    aircraft_ = nullptr;
+    UseAircraft(DefaultSpec("Trainer 1"));
+    SimClearCalls();
+}
+
+void HostFixture::TearDown() {
+    SimSetStationWeightHook(nullptr);
+    SimSetUserAircraft(nullptr);
+    if (aircraft_) {
+        SimDestroyAircraft(aircraft_);
+        aircraft_ = nullptr;
+    }
+    SimUnbindServices(ImportTable);
+    delete root_;
+    root_ = nullptr;
+}
+
+SimAircraft* HostFixture::UseAircraft(const SimAircraftSpec& spec) {
+    SimAircraft* previous = aircraft_;
+    aircraft_ = SimCreateAircraft(spec);
+    SimSetUserAircraft(aircraft_);
+    if (previous) {
+        SimDestroyAircraft(previous);
+    }
+    return aircraft_;
+}
+
+SimAircraftSpec HostFixture::DefaultSpec(const std::string& model) {
+    SimAircraftSpec spec;
+    spec.atcModel = model;
+    spec.stations = 4;
+    spec.onGround = true;
+    spec.parkingBrake = true;
+    spec.slots = {{"fx_host_a.fx", 1.0, 2.0, 3.0},
+                  {"fx_host_b.fx", 4.0, 5.0, 6.0},
+                  {"fx_host_c.fx", 7.0, 8.0, 9.0},
+                  {"fx_host_d.fx", 10.0, 11.0, 12.0},
+                  {"fx_host_e.fx", 13.0, 14.0, 15.0}};
+    return spec;
+}

@@ -34,13 +34,13 @@ static void KillDropTimer(HWND window) {
     gAirdropState.dropTimer = 0;
 }
 
-// True for a tick of the drop timer. A window timer has identifier 1; a window-less one
-// has the identifier that SetTimer returned.
+// True for a tick of the drop timer. A window timer has identifier 1; a window-less one,
+// set when there is no host main window, has the identifier that SetTimer returned.
 static bool IsDropTimer(HWND window, UINT_PTR timerId) {
     if (window) {
         return timerId == kDropTimerId;
     }
-    return timerId != 0 && timerId == gAirdropState.dropTimer;
+    return !gHostHandles.mainWindow && timerId != 0 && timerId == gAirdropState.dropTimer;
 }
 
 // Sets the remaining load from the configuration when the cycle starts.

@@ -42,6 +42,91 @@ void RestoreEffectSlots(void) {
     }
 }
 
+// What one slot is to hold: an effect file name and the emitter's position.
+struct EffectPlacement {
+    const char* effectFile;
+    double x, y, z;
+};
+
+static EffectPlacement PlaceAt(const char* effectFile, double x, double y, double z) {
+    EffectPlacement placement = {effectFile, x, y, z};
+    return placement;
+}
+
+// The matching point on the other side of the centre line.
+static EffectPlacement Mirrored(const EffectPlacement& placement) {
+    return PlaceAt(placement.effectFile, placement.x * -1.0, placement.y, placement.z);
+}
+
+static bool ChooseParatrooperPlacements(const AircraftConfig& config, EffectPlacement* slots) {
+    EffectPlacement rear = PlaceAt(kEffectParatroopers, config.downX, config.downY, config.downZ);
+    EffectPlacement side = PlaceAt(kEffectParatroopers, config.leftX, config.leftY, config.leftZ);
+    if (config.method == kMethodOneStream) {
+        switch (config.exitType) {
+        case kExitRear:
+            slots[0] = rear;
+            return true;
+        case kExitSide:
+            slots[0] = side;
+            return true;
+        default: // one stream cannot use both exits: the slots stay as they are
+            return false;
+        }
+    }
+    if (config.method == kMethodTwoStreams) {
+        switch (config.exitType) {
+        case kExitRear:
+            slots[0] = rear;
+            slots[1] = Mirrored(rear);
+            return true;
+        case kExitSide:
+            slots[0] = side;
+            slots[1] = Mirrored(side);
+            return true;
+        case kExitSideAndRear:
+            slots[0] = rear;
+            slots[1] = side;
+            return true;
+        default:
+            return false;
+        }
+    }
+    return false;
+}
+
+// Fills the new contents of the first four slots from the configuration; false when the
+// configuration leaves the slots unchanged. Slots without an effect are blanked.
+static bool ChoosePlacements(const AircraftConfig& config, EffectPlacement* slots) {
+    for (int k = 0; k < kSavedSlotCount; k++) {
+        slots[k] = PlaceAt(kEffectBlank, 0.0, 0.0, 0.0);
+    }
+    // Cargo and liquid always leave through the rear point, in one stream.
+    switch (config.variant) {
+    case kVariantParatroopers:
+        return ChooseParatrooperPlacements(config, slots);
+    case kVariantCargo:
+        slots[0] = PlaceAt(kEffectCargo, config.downX, config.downY, config.downZ);
+        return true;
+    case kVariantFire:
+        slots[0] = PlaceAt(kEffectFire, config.downX, config.downY, config.downZ);
+        return true;
+    default:
+        return false;
+    }
+}
+
 void PlaceEffects(void) {
-    // Built with the loading issue.
+    EffectPlacement placements[kSavedSlotCount];
+    if (!ChoosePlacements(gAirdropState.config, placements)) {
+        return;
+    }
+    // In list order, name first; a shorter list keeps what was written up to its end.
+    void* slot = AircraftFirstEffectSlot(gAirdropState.userAircraft);
+    for (int k = 0; k < kSavedSlotCount && slot; k++) {
+        WriteHostPtr(slot, kSlotEffectFile, placements[k].effectFile);
+        WriteHostDouble(slot, kSlotX, placements[k].x);
+        WriteHostDouble(slot, kSlotY, placements[k].y);
+        WriteHostDouble(slot, kSlotZ, placements[k].z);
+        slot = ReadHostPtr(slot, kSlotNext);
+    }
 }

@@ -1,0 +1,27 @@
+// What the stand-in host draws in its main window: the last on-screen message, the
+// aircraft and its flags, the payload stations, and a plan and a side view of the
+// effect slots, lit while their emitters run.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "simhost/SimHost.h"
+#include "simhost/lib/SimAircraftFile.h"
+
+const int kHostViewOnGroundId = 201;
+const int kHostViewParkingBrakeId = 202;
+
+struct HostViewModel {
+    const SimAircraftFile* file;
+    SimAircraft* aircraft;
+    std::string screenText; // Windows-1251
+    bool lit;               // the effect emitters run (or ran a moment ago)
+};
+
+void HostViewCreateControls(HWND window);
+void HostViewLayout(HWND window);
+void HostViewSetFlags(HWND window, bool onGround, bool parkingBrake);
+void HostViewInvalidate(HWND window);
+void HostViewPaint(HWND window, const HostViewModel& model);

@@ -1,0 +1,209 @@
+// simhost.exe: the stand-in simulator as a program. It loads the real KFWS_Airdrop.dll
+// the way the simulator does and either runs a scenario script (printing a transcript)
+// or opens the host window for a person.
+//
+//   simhost.exe --aircraft FILE [--script FILE] [--dll PATH] [--root DIR] [--out DIR]
+//               [--transcript FILE] [--verbose]
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+#include <stdio.h>
+#include <string.h>
+
+#include <string>
+
+#include "simhost/app/Bench.h"
+#include "simhost/app/Runner.h"
+#include "simhost/lib/SimScript.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: simhost.exe --aircraft FILE [--script FILE] [options]\n"
+    "\n"
+    "Loads KFWS_Airdrop.dll into a stand-in simulator window. With --script the scenario\n"
+    "runs and its transcript is printed (exit code 0 when every expectation held, 1 when\n"
+    "one failed, 2 when a step could not be carried out); without it the window stays\n"
+    "open for a person until it is closed.\n"
+    "\n"
+    "  --aircraft FILE     the user aircraft (an aircraft file; see examples/aircraft)\n"
+    "  --script FILE       a scenario to run\n"
+    "  --dll PATH          the module (default: KFWS_Airdrop.dll beside simhost.exe)\n"
+    "  --root DIR          the simulator folder holding Modules/ (default: the current\n"
+    "                      folder; with --script a fresh temporary folder)\n"
+    "  --out DIR           where pictures go (default: the current folder)\n"
+    "  --transcript FILE   also write the transcript to FILE\n"
+    "  --verbose           log every host call\n";
+
+std::string FullPath(const std::string& path) {
+    char buffer[MAX_PATH * 2];
+    DWORD length = GetFullPathNameA(path.c_str(), sizeof(buffer), buffer, nullptr);
+    return length > 0 && length < sizeof(buffer) ? std::string(buffer) : path;
+}
+
+std::string Folder(const std::string& path) {
+    size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string WithSlash(const std::string& folder) {
+    if (folder.empty() || folder.back() == '\\' || folder.back() == '/') {
+        return folder;
+    }
+    return folder + "\\";
+}
+
+void RemoveTree(const std::string& path) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (strcmp(found.cFileName, ".") == 0 || strcmp(found.cFileName, "..") == 0) {
+                continue;
+            }
+            std::string child = path + "\\" + found.cFileName;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(child);
+            } else {
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+bool ReadText(const std::string& path, std::string* text) {
+    FILE* file = fopen(path.c_str(), "rb");
+    if (!file) {
+        return false;
+    }
+    char chunk[4096];
+    size_t got;
+    while ((got = fread(chunk, 1, sizeof(chunk), file)) > 0) {
+        text->append(chunk, got);
+    }
+    fclose(file);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    _setmode(_fileno(stdout), _O_BINARY);
+    std::string aircraft, script, dll, root, out, transcriptPath;
+    bool verbose = false;
+    for (int i = 1; i < argc; i++) {
+        std::string arg = argv[i];
+        bool hasValue = i + 1 < argc;
+        if (arg == "--aircraft" && hasValue) {
+            aircraft = argv[++i];
+        } else if (arg == "--script" && hasValue) {
+            script = argv[++i];
+        } else if (arg == "--dll" && hasValue) {
+            dll = argv[++i];
+        } else if (arg == "--root" && hasValue) {
+            root = argv[++i];
+        } else if (arg == "--out" && hasValue) {
+            out = argv[++i];
+        } else if (arg == "--transcript" && hasValue) {
+            transcriptPath = argv[++i];
+        } else if (arg == "--verbose") {
+            verbose = true;
+        } else if (arg == "--help" || arg == "-h") {
+            fputs(kUsage, stdout);
+            return 0;
+        } else {
+            fprintf(stderr, "simhost: unknown or incomplete option '%s'\n\n%s", arg.c_str(), kUsage);
+            return 2;
+        }
+    }
+    if (aircraft.empty()) {
+        fprintf(stderr, "simhost: --aircraft is required\n\n%s", kUsage);
+        return 2;
+    }
+    // Every path is made absolute before the current folder becomes the simulator folder.
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, sizeof(self));
+    dll = dll.empty() ? Folder(self) + "KFWS_Airdrop.dll" : FullPath(dll);
+    aircraft = FullPath(aircraft);
+    out = WithSlash(FullPath(out.empty() ? "." : out));
+    CreateDirectoryA(out.c_str(), nullptr);
+
+    RunnerOptions runner;
+    runner.transcript = nullptr;
+    runner.outDir = out;
+    if (!script.empty()) {
+        script = FullPath(script);
+        std::string text, error;
+        if (!ReadText(script, &text)) {
+            fprintf(stderr, "simhost: cannot read %s\n", script.c_str());
+            return 2;
+        }
+        if (!SimParseScript(text, &runner.steps, &error)) {
+            fprintf(stderr, "simhost: %s: %s\n", script.c_str(), error.c_str());
+            return 2;
+        }
+        runner.scriptDir = Folder(script);
+    }
+    if (!transcriptPath.empty()) {
+        runner.transcript = fopen(FullPath(transcriptPath).c_str(), "wb");
+        if (!runner.transcript) {
+            fprintf(stderr, "simhost: cannot write %s\n", transcriptPath.c_str());
+            return 2;
+        }
+    }
+
+    bool temporaryRoot = false;
+    if (root.empty() && !script.empty()) {
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof(temp), temp);
+        root = std::string(temp) + "simhost-" + std::to_string(GetCurrentProcessId());
+        RemoveTree(root);
+        temporaryRoot = true;
+    }
+    if (!root.empty()) {
+        root = FullPath(root);
+        CreateDirectoryA(root.c_str(), nullptr);
+        if (!SetCurrentDirectoryA(root.c_str())) {
+            fprintf(stderr, "simhost: cannot use the folder %s\n", root.c_str());
+            return 2;
+        }
+    }
+    // A simulator folder always has its Modules folder.
+    CreateDirectoryA("Modules", nullptr);
+
+    BenchOptions options;
+    options.dllPath = dll;
+    options.aircraftPath = aircraft;
+    options.verbose = verbose;
+    options.interactive = script.empty();
+    std::string error;
+    if (!BenchStart(options, &error)) {
+        fprintf(stderr, "simhost: %s\n", error.c_str());
+        return 2;
+    }
+    int code = 0;
+    if (script.empty()) {
+        printf("simhost: the host window is open; close it to end. Hotkeys and the menu work as in the simulator.\n");
+        fflush(stdout);
+        code = BenchRunMessageLoop();
+    } else {
+        RunnerStart(runner);
+        code = BenchRunMessageLoop();
+    }
+    BenchStop();
+    if (runner.transcript) {
+        fclose(runner.transcript);
+    }
+    if (temporaryRoot) {
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof(temp), temp);
+        SetCurrentDirectoryA(temp);
+        RemoveTree(root);
+    }
+    fflush(stdout);
+    // The simulator ends with the module still loaded: the process exit unloads it.
+    ExitProcess((UINT)code);
+}

@@ -273,6 +273,9 @@ LRESULT CALLBACK HostBenchProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     }
     case WM_ERASEBKGND:
         return 1;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return (LRESULT)HostViewControlColours((HDC)wParam);
     case WM_SIZE:
         HostViewLayout(window);
         break;

@@ -102,49 +102,78 @@ std::vector<SlotPoint> Slots(SimAircraft* aircraft) {
 
 // One view of the aircraft: nose to the right; plan view from above (right wing down),
 // side view with up upwards.
-void DrawView(HDC dc, const RECT& box, bool plan, const std::vector<SlotPoint>& slots, bool lit) {
+// One scale for both views, fitted to the aircraft's own slots and the current ones, so
+// that it stays put while the module moves slots about.
+struct ViewScale {
+    double scale;  // pixels per unit
+    double length; // half the drawn fuselage length, in units
+    double span;   // half the drawn wing span, in units
+};
+
+ViewScale FitScale(const RECT& planBox, const RECT& sideBox, const std::vector<SlotPoint>& slots,
+                   const std::vector<SlotPoint>& ownSlots) {
+    double span = 0.0;
+    for (const SlotPoint& slot : ownSlots) {
+        span = std::max(span, fabs(slot.x));
+    }
+    double along = std::max(12.0, span * 0.95);
+    double acrossPlan = std::max(4.0, span * 1.1);
+    double acrossSide = 4.0;
+    for (const std::vector<SlotPoint>* list : {&slots, &ownSlots}) {
+        for (const SlotPoint& slot : *list) {
+            along = std::max(along, fabs(slot.z) * 1.25);
+            acrossPlan = std::max(acrossPlan, fabs(slot.x) * 1.15);
+            acrossSide = std::max(acrossSide, fabs(slot.y) * 1.15);
+        }
+    }
+    ViewScale fit;
+    fit.scale = std::min({(planBox.right - planBox.left - 60) / (2.0 * along),
+                          (planBox.bottom - planBox.top - 50) / (2.0 * acrossPlan),
+                          (sideBox.bottom - sideBox.top - 50) / (2.0 * acrossSide)});
+    fit.length = along * 0.85;
+    fit.span = span > 0 ? span * 1.05 : fit.length * 0.9;
+    return fit;
+}
+
+void DrawView(HDC dc, const RECT& box, bool plan, const std::vector<SlotPoint>& slots, const ViewScale& fit,
+              bool lit) {
     FillBox(dc, box, kPanel);
     Frame(dc, box, RGB(70, 80, 95));
     Text(dc, box.left + 8, box.top + 4, plan ? L"Plan view (from above, nose right)" : L"Side view (nose right)",
          kDim, GetFonts().small);
 
-    double extent = 12.0;
-    for (const SlotPoint& slot : slots) {
-        extent = std::max(extent, fabs(slot.z) * 1.25);
-        extent = std::max(extent, fabs(plan ? slot.x : slot.y) * 2.2);
-    }
     int width = box.right - box.left;
     int height = box.bottom - box.top;
     int cx = box.left + width / 2;
     int cy = box.top + height / 2 + 8;
-    double scale = std::min((width - 40) / (2.0 * extent), (height - 40) / (2.0 * extent * 0.55));
+    double scale = fit.scale;
     auto px = [&](double z) { return cx + (int)lround(z * scale); };
     auto py = [&](double v) { return cy - (int)lround(v * scale); };
 
-    // A schematic aircraft, sized to the slots' spread.
-    double length = extent * 0.85;
+    // A schematic aircraft: its length from the slots' spread, its span reaching the
+    // aircraft's own outermost slots (wing-tip lights) and never beyond the view.
+    double length = fit.length;
+    double maxSpan = (height / 2 - 24) / scale;
+    double span = std::min(fit.span, maxSpan);
     HPEN outline = CreatePen(PS_SOLID, 1, RGB(120, 135, 155));
     HBRUSH body = CreateSolidBrush(RGB(55, 65, 80));
     HGDIOBJ oldPen = SelectObject(dc, outline);
     HGDIOBJ oldBrush = SelectObject(dc, body);
     int half = std::max(6, (int)(length * scale * 0.09));
     if (plan) {
-        POINT wing[4] = {{px(length * 0.15), cy}, {px(-length * 0.05), py(length * 0.95)},
-                         {px(-length * 0.2), py(length * 0.95)}, {px(-length * 0.15), cy}};
-        Polygon(dc, wing, 4);
-        POINT wing2[4] = {{px(length * 0.15), cy}, {px(-length * 0.05), py(-length * 0.95)},
-                          {px(-length * 0.2), py(-length * 0.95)}, {px(-length * 0.15), cy}};
-        Polygon(dc, wing2, 4);
-        POINT tail[4] = {{px(-length * 0.78), cy}, {px(-length * 0.9), py(length * 0.3)},
-                         {px(-length * 0.97), py(length * 0.3)}, {px(-length * 0.95), py(-length * 0.3)}};
-        POINT tailRight[3] = {{px(-length * 0.78), cy}, {px(-length * 0.9), py(-length * 0.3)},
-                              {px(-length * 0.97), py(-length * 0.3)}};
-        Polygon(dc, tail, 3);
-        Polygon(dc, tailRight, 3);
+        for (int side = -1; side <= 1; side += 2) {
+            POINT wing[4] = {{px(length * 0.15), cy}, {px(-length * 0.02), py(side * span)},
+                             {px(-length * 0.14), py(side * span)}, {px(-length * 0.18), cy}};
+            Polygon(dc, wing, 4);
+            POINT tail[4] = {{px(-length * 0.74), cy}, {px(-length * 0.86), py(side * span * 0.35)},
+                             {px(-length * 0.95), py(side * span * 0.35)}, {px(-length * 0.93), cy}};
+            Polygon(dc, tail, 4);
+        }
         Ellipse(dc, px(-length), cy - half, px(length), cy + half);
     } else {
-        POINT fin[4] = {{px(-length * 0.75), cy}, {px(-length * 0.92), py(length * 0.32)},
-                        {px(-length * 0.99), py(length * 0.32)}, {px(-length * 0.97), cy}};
+        double finHeight = std::min(length * 0.3, maxSpan);
+        POINT fin[4] = {{px(-length * 0.75), cy}, {px(-length * 0.9), py(finHeight)},
+                        {px(-length * 0.98), py(finHeight)}, {px(-length * 0.97), cy}};
         Polygon(dc, fin, 4);
         Ellipse(dc, px(-length), cy - half, px(length), cy + half);
         MoveToEx(dc, px(-length * 0.2), cy - half, nullptr);
@@ -284,6 +313,8 @@ void DrawStations(HDC dc, const RECT& box, SimAircraft* aircraft) {
 } // namespace
 
 void HostViewCreateControls(HWND window) {
+    // The host's painting must not cover its own controls.
+    SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) | WS_CLIPCHILDREN);
     HINSTANCE instance = GetModuleHandleA(nullptr);
     HWND ground = CreateWindowExW(0, L"BUTTON", L"On the ground", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 0, 0, 150,
                                   20, window, (HMENU)(INT_PTR)kHostViewOnGroundId, instance, nullptr);
@@ -303,6 +334,13 @@ void HostViewSetFlags(HWND window, bool onGround, bool parkingBrake) {
     SendMessageW(GetDlgItem(window, kHostViewOnGroundId), BM_SETCHECK, onGround ? BST_CHECKED : BST_UNCHECKED, 0);
     SendMessageW(GetDlgItem(window, kHostViewParkingBrakeId), BM_SETCHECK, parkingBrake ? BST_CHECKED : BST_UNCHECKED,
                  0);
+}
+
+HBRUSH HostViewControlColours(HDC dc) {
+    static HBRUSH background = CreateSolidBrush(kBackground);
+    SetTextColor(dc, kText);
+    SetBkColor(dc, kBackground);
+    return background;
 }
 
 void HostViewInvalidate(HWND window) {
@@ -336,11 +374,18 @@ void HostViewPaint(HWND window, const HostViewModel& model) {
     RECT screenBox = {right, 8, width - 8, 150};
     DrawScreen(dc, screenBox, model.screenText);
     std::vector<SlotPoint> slots = Slots(model.aircraft);
-    int viewHeight = (height - 166) / 2;
-    RECT planBox = {right, 158, width - 8, 158 + viewHeight - 4};
-    RECT sideBox = {right, 158 + viewHeight + 4, width - 8, height - 8};
-    DrawView(dc, planBox, true, slots, model.lit);
-    DrawView(dc, sideBox, false, slots, model.lit);
+    std::vector<SlotPoint> ownSlots;
+    if (model.file) {
+        for (const SimSlotSpec& spec : model.file->spec.slots) {
+            ownSlots.push_back({spec.effectFile, spec.x, spec.y, spec.z});
+        }
+    }
+    int planHeight = (height - 166) * 3 / 5;
+    RECT planBox = {right, 158, width - 8, 158 + planHeight};
+    RECT sideBox = {right, 158 + planHeight + 8, width - 8, height - 8};
+    ViewScale fit = FitScale(planBox, sideBox, slots, ownSlots);
+    DrawView(dc, planBox, true, slots, fit, model.lit);
+    DrawView(dc, sideBox, false, slots, fit, model.lit);
 
     BitBlt(target, 0, 0, width, height, dc, 0, 0, SRCCOPY);
     SelectObject(dc, previous);

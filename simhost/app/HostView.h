@@ -24,4 +24,6 @@ void HostViewCreateControls(HWND window);
 void HostViewLayout(HWND window);
 void HostViewSetFlags(HWND window, bool onGround, bool parkingBrake);
 void HostViewInvalidate(HWND window);
+// Colours of the host's own check boxes (WM_CTLCOLORSTATIC / WM_CTLCOLORBTN).
+HBRUSH HostViewControlColours(HDC dc);
 void HostViewPaint(HWND window, const HostViewModel& model);

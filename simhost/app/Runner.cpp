@@ -697,9 +697,19 @@ void RunStep(const SimScriptStep& step) {
     } else if (verb == "picture" || verb == "picture-dialog") {
         std::string path = r.options.outDir + a[0] + ".png";
         bool saved = false;
+        // Repaint first and give the display a moment to show it all, then read the screen.
         BenchRunOnUi([&] {
             HWND window = verb == "picture" ? BenchMainWindow() : BenchConfigDialog();
-            saved = SimSaveWindowPicture(window, path);
+            if (window) {
+                RedrawWindow(window, nullptr, nullptr,
+                             RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            }
+        });
+        Sleep(300);
+        Settle();
+        BenchRunOnUi([&] {
+            HWND window = verb == "picture" ? BenchMainWindow() : BenchConfigDialog();
+            saved = SimSaveWindowPicture(window, path, false);
         });
         if (saved) {
             RunnerEmit("  picture: " + a[0] + ".png");

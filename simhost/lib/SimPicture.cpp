@@ -134,11 +134,14 @@ bool SimCaptureScreen(const RECT& area, std::vector<unsigned char>* rgb) {
     return ok;
 }
 
-bool SimSaveWindowPicture(HWND window, const std::string& path) {
+bool SimSaveWindowPicture(HWND window, const std::string& path, bool repaint) {
     if (!window || !IsWindow(window)) {
         return false;
     }
-    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    if (repaint) {
+        RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+    GdiFlush();
     RECT area;
     GetWindowRect(window, &area);
     // Only the part that lies on the screen can be read.

@@ -17,4 +17,4 @@ unsigned long SimAdler32(const unsigned char* data, size_t size);
 bool SimCaptureScreen(const RECT& area, std::vector<unsigned char>* rgb);
 // Repaints a top-level window and writes what the screen shows of it (frame and menu
 // included, with whatever lies on top of it) to a PNG file.
-bool SimSaveWindowPicture(HWND window, const std::string& path);
+bool SimSaveWindowPicture(HWND window, const std::string& path, bool repaint = true);

@@ -13,8 +13,6 @@ static const UINT_PTR kDropTimerId = 1;
 static const UINT kDropTimerPeriod = 1000; // one tick a second
 
 static const double kParatrooperWeight = 220.0; // pounds per paratrooper
-static const double kPoundsPerKilogram = 2.20462;
-static const double kLiquidFactor = 0.9;
 
 static const char kMsgNotLoaded[] = "Командир, давай сначала загрузимся !!!";
 static const char kMsgAlreadyWorking[] = "Работает грузовой отсек !!!";
@@ -43,22 +41,18 @@ static bool IsDropTimer(HWND window, UINT_PTR timerId) {
     return !gHostHandles.mainWindow && timerId != 0 && timerId == gAirdropState.dropTimer;
 }
 
-// Sets the remaining load from the configuration when the cycle starts.
+// Sets the remaining load from the configuration when the cycle starts: the weight of the
+// whole load, as at loading. A variant without a load leaves it as it is (0.0 whenever no
+// drop is working), so the first tick ends the cycle.
 static void SetRemainingLoad(const AircraftConfig& config) {
-    switch (config.variant) {
-    case kVariantParatroopers:
-        gAirdropState.paratroopersLeft = config.number;
-        gAirdropState.remainingWeight = config.number * kParatrooperWeight;
-        break;
-    case kVariantCargo:
-        gAirdropState.remainingWeight = config.number * kPoundsPerKilogram;
-        break;
-    case kVariantFire:
-        gAirdropState.remainingWeight = config.number * kLiquidFactor * 2.0;
-        break;
-    default:
-        break; // no load to take off: the first tick ends the cycle
+    double weight;
+    if (!LoadWeight(config, &weight)) {
+        return;
     }
+    if (config.variant == kVariantParatroopers) {
+        gAirdropState.paratroopersLeft = config.number;
+    }
+    gAirdropState.remainingWeight = weight;
 }
 
 void StartUnloading(void) {

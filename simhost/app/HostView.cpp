@@ -239,7 +239,9 @@ void DrawScreen(HDC dc, const RECT& box, const std::string& screenText) {
     Text(dc, box.left + 8, box.top + 4, L"Host screen (last on-screen message)", kDim, GetFonts().small);
     RECT textBox = {box.left + 10, box.top + 22, box.right - 10, box.bottom - 6};
     std::wstring text = SimCp1251ToWide(screenText);
-    SelectObject(dc, GetFonts().screen);
+    // A long text (the status report) gets the smaller font so that all of it shows.
+    bool longText = std::count(text.begin(), text.end(), L'\n') > 5;
+    SelectObject(dc, longText ? GetFonts().bold : GetFonts().screen);
     SetTextColor(dc, kScreenText);
     DrawTextW(dc, text.c_str(), (int)text.size(), &textBox, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_WORDBREAK);
 }
@@ -371,7 +373,7 @@ void HostViewPaint(HWND window, const HostViewModel& model) {
     DrawStations(dc, stationsBox, model.aircraft);
 
     int right = kLeftWidth + 10;
-    RECT screenBox = {right, 8, width - 8, 150};
+    RECT screenBox = {right, 8, width - 8, 212};
     DrawScreen(dc, screenBox, model.screenText);
     std::vector<SlotPoint> slots = Slots(model.aircraft);
     std::vector<SlotPoint> ownSlots;
@@ -380,8 +382,8 @@ void HostViewPaint(HWND window, const HostViewModel& model) {
             ownSlots.push_back({spec.effectFile, spec.x, spec.y, spec.z});
         }
     }
-    int planHeight = (height - 166) * 3 / 5;
-    RECT planBox = {right, 158, width - 8, 158 + planHeight};
+    int planHeight = (height - 228) * 3 / 5;
+    RECT planBox = {right, 220, width - 8, 220 + planHeight};
     RECT sideBox = {right, 158 + planHeight + 8, width - 8, height - 8};
     ViewScale fit = FitScale(planBox, sideBox, slots, ownSlots);
     DrawView(dc, planBox, true, slots, fit, model.lit);

@@ -518,13 +518,16 @@ std::string Check(const SimScriptStep& step) {
         }
         return "write: expect control NAME checked|unchecked|enabled|disabled|text TEXT";
     }
-    if (what == "config") {
+    if (what == "config" || what == "no-config") {
         char value[1024] = "";
         std::string path = BenchConfigPath();
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
         GetPrivateProfileStringA("General", a[1].c_str(), "\x01", value, sizeof(value), path.c_str());
         if (strcmp(value, "\x01") == 0) {
-            return "the key is missing";
+            return what == "no-config" ? "" : "the key is missing";
+        }
+        if (what == "no-config") {
+            return "the key holds " + Quote(SimCp1251ToUtf8(value));
         }
         return std::string(value) == Cp1251(a[2]) ? "" : "the key holds " + Quote(SimCp1251ToUtf8(value));
     }

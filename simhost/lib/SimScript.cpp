@@ -60,7 +60,7 @@ struct ExpectRule {
 const ExpectRule kExpectations[] = {
     {"screen", 1, 1},     {"shown", 1, 1},   {"no-message", 0, 0}, {"stations", 0, 99},
     {"events", 1, 99},    {"slot", 2, 5},    {"dialog", 1, 1},     {"control", 2, 3},
-    {"config", 2, 2},     {"config-file", 1, 1}, {"messagebox", 1, 1}, {"menu", 1, 99},
+    {"config", 2, 2},     {"no-config", 1, 1},   {"config-file", 1, 1}, {"messagebox", 1, 1}, {"menu", 1, 99},
     {"swallowed", 0, 0},  {"passed-on", 0, 0},
 };
 

@@ -4,6 +4,7 @@
 #include <stdint.h>
 #include <stdio.h>
 
+#include "dialog/AxisLegend.h"
 #include "dialog/DialogControls.h"
 #include "dialog/resource.h"
 #include "drop/AirdropState.h"
@@ -61,6 +62,7 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     (void)lParam;
     switch (message) {
     case WM_INITDIALOG:
+        InstallAxisLegendPainting(dialog);
         SetUpConfigDialog(dialog);
         return TRUE; // the platform sets the default keyboard focus
     case WM_COMMAND:

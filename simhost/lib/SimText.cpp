@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <ctype.h>
 #include <math.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -65,7 +66,8 @@ std::string SimFormatNumber(double value) {
 }
 
 bool SimParseNumber(const std::string& text, double* value) {
-    if (text.empty()) {
+    // The whole text must be the number: no blanks around it.
+    if (text.empty() || isspace((unsigned char)text[0])) {
         return false;
     }
     char* end = nullptr;

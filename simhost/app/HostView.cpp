@@ -185,8 +185,8 @@ void DrawView(HDC dc, const RECT& box, bool plan, const std::vector<SlotPoint>& 
     DeleteObject(body);
 
     // Axis hints.
-    Text(dc, box.right - 70, cy - 8, L"forward \x2192", kDim, GetFonts().small);
-    Text(dc, box.left + 8, box.bottom - 18, plan ? L"\x2191 left (x < 0)   \x2193 right (x > 0)" : L"\x2191 up (y > 0)",
+    Text(dc, box.right - 70, cy - 8, L"forward ->", kDim, GetFonts().small);
+    Text(dc, box.left + 8, box.bottom - 18, plan ? L"up: left (x < 0), down: right (x > 0)" : L"up: y > 0",
          kDim, GetFonts().small);
 
     for (size_t k = 0; k < slots.size(); k++) {
@@ -384,7 +384,7 @@ void HostViewPaint(HWND window, const HostViewModel& model) {
     }
     int planHeight = (height - 228) * 3 / 5;
     RECT planBox = {right, 220, width - 8, 220 + planHeight};
-    RECT sideBox = {right, 158 + planHeight + 8, width - 8, height - 8};
+    RECT sideBox = {right, planBox.bottom + 8, width - 8, height - 8};
     ViewScale fit = FitScale(planBox, sideBox, slots, ownSlots);
     DrawView(dc, planBox, true, slots, fit, model.lit);
     DrawView(dc, sideBox, false, slots, fit, model.lit);

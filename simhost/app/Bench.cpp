@@ -177,6 +177,7 @@ std::string MenuText() {
 struct FoundWindows {
     HWND dialog;
     HWND box;
+    int dialogs; // visible configuration dialogs: more than one would be a fault
 };
 
 BOOL CALLBACK FindModuleWindow(HWND window, LPARAM parameter) {
@@ -188,6 +189,7 @@ BOOL CALLBACK FindModuleWindow(HWND window, LPARAM parameter) {
     }
     if (GetDlgItem(window, 1029)) {
         found->dialog = window;
+        found->dialogs++;
     } else {
         found->box = window;
     }
@@ -195,7 +197,7 @@ BOOL CALLBACK FindModuleWindow(HWND window, LPARAM parameter) {
 }
 
 FoundWindows FindWindows() {
-    FoundWindows found = {nullptr, nullptr};
+    FoundWindows found = {nullptr, nullptr, 0};
     EnumThreadWindows(State().uiThread, FindModuleWindow, (LPARAM)&found);
     return found;
 }
@@ -646,6 +648,10 @@ std::string BenchConfigPath(void) {
 
 HWND BenchConfigDialog(void) {
     return FindWindows().dialog;
+}
+
+int BenchConfigDialogCount(void) {
+    return FindWindows().dialogs;
 }
 
 HWND BenchMessageBox(void) {

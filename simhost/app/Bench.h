@@ -59,6 +59,7 @@ std::string BenchConfigPath(void);
 // The open configuration dialog and message box (visible windows of the module), or null.
 HWND BenchConfigDialog(void);
 HWND BenchMessageBox(void);
+int BenchConfigDialogCount(void);
 std::string BenchWindowTextUtf8(HWND window);
 std::string BenchMessageBoxText(HWND box);
 // Counts of keystrokes and mouse-button releases the host thread has taken in.

@@ -493,6 +493,10 @@ std::string Check(const SimScriptStep& step) {
         if (a[1] != "open" && a[1] != "closed") {
             return "write: expect dialog open|closed";
         }
+        int count = BenchConfigDialogCount();
+        if (count > 1) {
+            return std::to_string(count) + " configuration dialogs are open";
+        }
         return open == (a[1] == "open") ? "" : std::string("the dialog is ") + (open ? "open" : "closed");
     }
     if (what == "control") {

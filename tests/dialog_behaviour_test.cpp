@@ -156,6 +156,7 @@ TEST_F(DialogTest, EditingModeShowsTheFileAndADisabledSaveButton) {
         }
         EXPECT_EQ(Utf8(TextOf(dialog, IDC_NUMBER_LABEL)), Utf8(test.label));
         EXPECT_EQ(TextOf(dialog, IDC_SAVE), kSave);
+        EXPECT_FALSE(Enabled(dialog, IDC_SAVE)) << "disabled after the reading's notifications";
         const AircraftConfig& got = gAirdropState.config;
         EXPECT_EQ(got.variant, test.config.variant);
         EXPECT_EQ(got.method, test.config.method);

@@ -30,6 +30,25 @@ static const char kMsgMakerFolderFailed[] = "1 - Ошибка создания �
 static const char kMsgProductFolderFailed[] = "2 - Ошибка создания каталога!\n";
 static const char kMsgFileCreated[] = "Файл конфигурации создан!\n";
 
+// Device names (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, CONIN$, CONOUT$): the
+// platform opens the device instead of a file whatever extension follows, so a save to
+// such a name would be lost while reported as done. The platform compares the part
+// before the first dot, without trailing blanks, in any case.
+static bool IsDeviceName(const char* modelName) {
+    size_t length = strcspn(modelName, ".");
+    while (length > 0 && modelName[length - 1] == ' ') {
+        length--;
+    }
+    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+    for (size_t i = 0; i < sizeof(kDevices) / sizeof(kDevices[0]); i++) {
+        if (length == strlen(kDevices[i]) && _strnicmp(modelName, kDevices[i], length) == 0) {
+            return true;
+        }
+    }
+    return length == 4 && (_strnicmp(modelName, "COM", 3) == 0 || _strnicmp(modelName, "LPT", 3) == 0) &&
+           modelName[3] >= '1' && modelName[3] <= '9';
+}
+
 bool IsUsableModelName(const char* modelName) {
     if (strlen(modelName) > (size_t)kMaxModelNameLength) {
         return false;
@@ -38,7 +57,7 @@ bool IsUsableModelName(const char* modelName) {
         return false;
     }
     // Without separators the whole name is the one path part.
-    return strcmp(modelName, "..") != 0;
+    return strcmp(modelName, "..") != 0 && !IsDeviceName(modelName);
 }
 
 bool ConfigFilePath(const char* modelName, char* path) {
@@ -50,6 +69,14 @@ bool ConfigFilePath(const char* modelName, char* path) {
     return true;
 }
 
+// The platform's profile functions take the full path, the current folder in front, in
+// 260 characters; a longer path may still be opened by some systems' CreateFileA, so a file
+// could be created that no value can be written to or read from.
+static bool IsReachablePath(const char* path) {
+    DWORD needed = GetFullPathNameA(path, 0, NULL, NULL); // characters, terminating zero included
+    return needed != 0 && needed <= (DWORD)kConfigPathSize;
+}
+
 int CheckConfigFile(const char* modelName, ConfigFileState* fileState) {
     if (modelName[0] == '\0') {
         fileState->state = -1;
@@ -57,7 +84,7 @@ int CheckConfigFile(const char* modelName, ConfigFileState* fileState) {
         return -1;
     }
     char path[kConfigPathSize];
-    if (!ConfigFilePath(modelName, path)) {
+    if (!ConfigFilePath(modelName, path) || !IsReachablePath(path)) {
         fileState->state = 0;
         return 0;
     }
@@ -89,7 +116,7 @@ static bool CreateConfigFolders(void) {
 
 int CreateConfigFile(const char* modelName, ConfigFileState* fileState) {
     char path[kConfigPathSize];
-    if (!ConfigFilePath(modelName, path)) {
+    if (!ConfigFilePath(modelName, path) || !IsReachablePath(path)) {
         ShowMessage(kMsgProductFolderFailed);
         return 0;
     }

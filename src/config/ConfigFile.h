@@ -50,7 +50,8 @@ extern const char kKeyDownY[];
 extern const char kKeyDownZ[];
 
 // True when the model name can name a file inside the product folder: at most 216
-// characters, no '/', '\' or ':' and no ".." path part. Other names are used verbatim.
+// characters, no '/', '\' or ':', no ".." path part and no device name (CON, NUL, COM1...).
+// Other names are used verbatim.
 bool IsUsableModelName(const char* modelName);
 
 // Forms the file's path into `path` (kConfigPathSize bytes). False, with an empty path,
@@ -58,10 +59,12 @@ bool IsUsableModelName(const char* modelName);
 bool ConfigFilePath(const char* modelName, char* path);
 
 // -1 empty model name (with its message), 0 no file, 1 file present; also kept in `fileState`.
+// A path that does not fit in 260 characters with the current folder in front counts as no file.
 int CheckConfigFile(const char* modelName, ConfigFileState* fileState);
 
 // Creates the maker and product folders as needed and the empty file; 1 when the file
-// now exists (state becomes 1), 0 on failure. Shows its own messages.
+// now exists (state becomes 1), 0 on failure (also for a name or full path that cannot
+// name the file). Shows its own messages.
 int CreateConfigFile(const char* modelName, ConfigFileState* fileState);
 
 // Reads a key of section General into `value` (kConfigValueSize bytes); empty when missing.

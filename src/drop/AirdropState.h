@@ -24,6 +24,7 @@ struct AirdropState {
     double totalLoadWeight;  // pounds set by the last load
     SavedEffectSlot savedSlots[kSavedSlotCount];
     int slotsSaved;          // 1 once savedSlots holds a real save
+    void* savedSlotList;     // the first effect slot of the aircraft savedSlots came from
     char tickMessage[kTickMessageSize];
     ConfigFileState configFileState;
     AircraftConfig config;

@@ -10,10 +10,25 @@ const char kEffectBlank[] = "";
 
 enum CopyDirection { kSlotsToSaved, kSavedToSlots };
 
+// The slot after `slot` in a walk over the first four slots: null at the end of the list,
+// and where the list links back to a slot already walked, so that a list that loops back
+// on itself is taken as the slots it really has, each once.
+static void* NextEffectSlot(void* slot, void* const walked[], int walkedCount) {
+    void* next = ReadHostPtr(slot, kSlotNext);
+    for (int k = 0; k < walkedCount; k++) {
+        if (walked[k] == next) {
+            return NULL;
+        }
+    }
+    return next;
+}
+
 // One walk over the first four slots; the direction of the copy is the only difference.
 static void CopyEffectSlots(CopyDirection direction) {
+    void* walked[kSavedSlotCount];
     void* slot = AircraftFirstEffectSlot(gAirdropState.userAircraft);
     for (int k = 0; k < kSavedSlotCount && slot; k++) {
+        walked[k] = slot;
         SavedEffectSlot& saved = gAirdropState.savedSlots[k];
         if (direction == kSlotsToSaved) {
             saved.effectFile = (const char*)ReadHostPtr(slot, kSlotEffectFile);
@@ -26,18 +41,23 @@ static void CopyEffectSlots(CopyDirection direction) {
             WriteHostDouble(slot, kSlotY, saved.y);
             WriteHostDouble(slot, kSlotZ, saved.z);
         }
-        slot = ReadHostPtr(slot, kSlotNext);
+        slot = NextEffectSlot(slot, walked, k + 1);
     }
 }
 
 void SaveEffectSlots(void) {
     CopyEffectSlots(kSlotsToSaved);
     gAirdropState.slotsSaved = 1;
+    gAirdropState.savedSlotList = AircraftFirstEffectSlot(gAirdropState.userAircraft);
 }
 
 void RestoreEffectSlots(void) {
-    // Before the first save there is nothing of the host's to give back.
-    if (gAirdropState.slotsSaved) {
+    // Before the first save there is nothing of the host's to give back. The saved contents
+    // go back only to the slot list they came from: written into the slots of an aircraft
+    // the host has put in its place, they would point that aircraft's emitters at another
+    // aircraft's names, which the host may have freed.
+    if (gAirdropState.slotsSaved &&
+        AircraftFirstEffectSlot(gAirdropState.userAircraft) == gAirdropState.savedSlotList) {
         CopyEffectSlots(kSavedToSlots);
     }
 }
@@ -121,12 +141,14 @@ void PlaceEffects(void) {
         return;
     }
     // In list order, name first; a shorter list keeps what was written up to its end.
+    void* walked[kSavedSlotCount];
     void* slot = AircraftFirstEffectSlot(gAirdropState.userAircraft);
     for (int k = 0; k < kSavedSlotCount && slot; k++) {
+        walked[k] = slot;
         WriteHostPtr(slot, kSlotEffectFile, placements[k].effectFile);
         WriteHostDouble(slot, kSlotX, placements[k].x);
         WriteHostDouble(slot, kSlotY, placements[k].y);
         WriteHostDouble(slot, kSlotZ, placements[k].z);
-        slot = ReadHostPtr(slot, kSlotNext);
+        slot = NextEffectSlot(slot, walked, k + 1);
     }
 }

@@ -58,13 +58,19 @@ static const char* LoadMessage(int variant) {
     }
 }
 
+// No aircraft has more payload stations than this. A larger count is not a station list
+// (a count of 0xFFFFFFFF would take hours of host calls), and a count that keeps growing
+// while the stations are set would never let the spread end.
+static const unsigned kMaxPayloadStations = 1024;
+
+// False when there is no station list or its count is beyond kMaxPayloadStations.
 static bool ReadStationCount(unsigned* count) {
     void* payload = AircraftPayloadDescriptor(gAirdropState.userAircraft);
     if (!payload) {
         return false;
     }
     *count = ReadHostU32(payload, kPayloadStationCount);
-    return true;
+    return *count <= kMaxPayloadStations;
 }
 
 // Gives every station of the kept aircraft the same share of `totalWeight`.
@@ -73,7 +79,8 @@ static void SpreadPayload(void* setter, double totalWeight) {
     if (!setter || !ReadStationCount(&count)) {
         return;
     }
-    // The count is read again after each station; the next division uses the new count.
+    // The count is read again after each station; the next division uses the new count,
+    // and a count beyond kMaxPayloadStations ends the spread.
     for (unsigned station = 1; station <= count; station++) {
         SetStationWeight(setter, totalWeight / (double)count, (int)station);
         if (!ReadStationCount(&count)) {
@@ -122,9 +129,10 @@ void LoadAircraft(void) {
     }
 
     // Everything the payload spread needs is asked for before the first change, so that
-    // a host without a payload setter or station list leaves the aircraft as it was.
+    // a host without a payload setter or a usable station list leaves the aircraft as it was.
     void* setter = GetPayloadSetter();
-    if (!setter || !AircraftPayloadDescriptor(aircraft)) {
+    unsigned stations;
+    if (!setter || !ReadStationCount(&stations)) {
         return;
     }
 

@@ -94,6 +94,7 @@ protected:
         SimBindServices(ImportTable);
         SimSetPayloadSetterAvailable(true);
         SimSetStationWeightHook(nullptr);
+        SimSetCentreOfGravity(0.253);
         if (!IsWindow(window_)) {
             window_ = SimCreateMainWindow(true);
             gHostHandles.mainWindow = window_;
@@ -155,6 +156,11 @@ protected:
             }
         }
         tally.Check(stations <= kStationLimit, step + ": " + std::to_string(stations) + " stations set in one spread");
+        for (size_t i = callsBefore; i < calls.size(); i++) {
+            // The longest text the module has room for is the status report's 1 003 characters.
+            tally.Check(calls[i].kind != kCallShowText || calls[i].text.size() <= 1003,
+                        step + ": a message of " + std::to_string(calls[i].text.size()) + " characters");
+        }
         // Another aircraft's slots change only while the module has that aircraft loaded.
         tally.Check(HoldsItsOwnSlots(other_) ||
                         (gAirdropState.loaded && gAirdropState.userAircraft == other_->userAircraft.data()),
@@ -245,6 +251,9 @@ TEST_F(HostFaultsTest, NoFaultOfTheHostCrashesHangsOrCorrupts) {
         {"services unbound during the drop", usual, nullptr,
          [](HostFaultsTest*) { SimUnbindServices(ImportTable); }, true},
         {"station count grows during the drop", usual, nullptr, grow, true},
+        {"centre of gravity not a number", usual, [](HostFaultsTest*) { SimSetCentreOfGravity(NAN); }, nullptr, true},
+        {"centre of gravity infinite", usual, [](HostFaultsTest*) { SimSetCentreOfGravity(-INFINITY); }, nullptr, true},
+        {"centre of gravity of 1e308", usual, [](HostFaultsTest*) { SimSetCentreOfGravity(1e308); }, nullptr, true},
         {"host main window gone", usual,
          [](HostFaultsTest* t) {
              SimDestroyMainWindow();
@@ -314,6 +323,10 @@ TEST_F(HostFaultsTest, NoFaultOfTheHostCrashesHangsOrCorrupts) {
                     tally.Check(gAirdropState.loaded == 0, "a load went ahead without what it needs from the host");
                     tally.Check(aircraft_->stationWeights.empty(), "a refused load set payload stations");
                     tally.Check(HoldsItsOwnSlots(aircraft_), "a refused load wrote effect slots");
+                }
+                if (k == 1 && !SimShownTexts().empty()) {
+                    tally.Check(SimShownTexts().back().find(" !!! Параметры конфигурации !!!") == 0,
+                                "the status report was not shown whole");
                 }
                 if (k == kEmergency) {
                     tally.Check(!gAirdropState.loaded && !gAirdropState.working, "the emergency left a drop state");

@@ -190,6 +190,118 @@ TEST_F(LongFlightTest, NothingGrowsOverDialogsPaintsAndDrops) {
     EXPECT_LT(memoryGrowth, 4096);
 }
 
+// The real DLL in the stand-in host, driven by typed chords into a working drop with its
+// dialog open, and then freed by the host. Nothing of the module may stay in use (the
+// drop timer, the dialog, the window procedure, the keyboard hook): the host's messages,
+// keystrokes and more than a second of timer time afterwards must reach no freed code.
+class FreedWhileWorkingTest : public HostFixture {
+protected:
+    void SetUp() override {
+        HostFixture::SetUp();
+        window_ = SimCreateMainWindow(true);
+        hostProc_ = (WNDPROC)GetWindowLongPtrA(window_, GWLP_WNDPROC);
+        WriteConfigFile("Trainer 1", "[General]\r\nKFWS_Airdrop_variant=1\r\nKFWS_Airdrop_number=9\r\n"
+                                     "KFWS_Airdrop_metod=1\r\nKFWS_Airdrop_type=1\r\nKFWS_Airdrop_visual=1\r\n");
+    }
+    void TearDown() override {
+        SimDestroyMainWindow();
+        HostFixture::TearDown();
+    }
+    static BOOL CALLBACK CountDialog(HWND window, LPARAM count) {
+        char caption[64] = "";
+        GetWindowTextA(window, caption, sizeof(caption));
+        *(int*)count += strcmp(caption, "Конфигуратор") == 0;
+        return TRUE;
+    }
+    static int OpenDialogs() {
+        int count = 0;
+        EnumThreadWindows(GetCurrentThreadId(), CountDialog, (LPARAM)&count);
+        return count;
+    }
+    static bool Shown(const char* text) {
+        for (const std::string& shown : SimShownTexts()) {
+            if (shown == text) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // One cycle; true when the module worked and left nothing behind.
+    bool Cycle(std::string* problem) {
+        SimModule module = {};
+        if (!SimLoadModule(ModuleDllPath().c_str(), &module)) {
+            *problem = "the module did not load";
+            return false;
+        }
+        SetForegroundWindow(window_);
+        SetFocus(window_);
+        SimPumpMessages(50);
+        SimClearCalls();
+        SimTypeChord({VK_LCONTROL, VK_LSHIFT}, '1');
+        SimPumpMessages(100);
+        SimTypeChord({VK_LCONTROL, VK_LSHIFT}, VK_SPACE);
+        SimPumpMessages(100);
+        SimTypeChord({VK_LCONTROL, VK_LSHIFT}, '0');
+        SimPumpMessages(200);
+        bool working = Shown("Командир, работаем !!!");
+        int dialogs = OpenDialogs();
+        SimUnloadModule(&module);
+        SimClearCalls();
+        // More than a tick's time, the host's paints and commands, and the hotkeys again.
+        SendMessageA(window_, WM_NCPAINT, 1, 0);
+        SendMessageA(window_, WM_COMMAND, kConfiguratorCommand, 0);
+        SimTypeChord({VK_LCONTROL, VK_LSHIFT}, '9');
+        SimPumpMessages(1300);
+        *problem = "";
+        if (!working || dialogs != 1) {
+            *problem += "the drop did not start or the dialog did not open; ";
+        }
+        if (OpenDialogs() != 0) {
+            *problem += "the dialog outlived the module; ";
+        }
+        if ((WNDPROC)GetWindowLongPtrA(window_, GWLP_WNDPROC) != hostProc_) {
+            *problem += "the host window kept the module's procedure; ";
+        }
+        if (KillTimer(window_, 1)) {
+            *problem += "the drop timer outlived the module; ";
+        }
+        if (!SimCalls().empty()) {
+            *problem += "the freed module still called the host; ";
+        }
+        return problem->empty();
+    }
+
+    HWND window_ = nullptr;
+    WNDPROC hostProc_ = nullptr;
+};
+
+TEST_F(FreedWhileWorkingTest, NothingOfTheModuleOutlivesIt) {
+    const int cycles = RunSize(3, 30);
+    std::string problem;
+    ASSERT_TRUE(Cycle(&problem)) << "warm-up: " << problem;
+    ProcessObjects before = CountProcessObjects();
+    int bad = 0;
+    for (int i = 0; i < cycles; i++) {
+        if (!Cycle(&problem)) {
+            bad++;
+            ADD_FAILURE() << "cycle " << i << ": " << problem;
+        }
+    }
+    ProcessObjects after = CountProcessObjects();
+    char growth[160];
+    snprintf(growth, sizeof(growth), "kernel handles %+d, GDI objects %+d, windows %+d, menus %+d",
+             after.kernelHandles - before.kernelHandles, after.gdiObjects - before.gdiObjects,
+             after.windows - before.windows, after.menus - before.menus);
+    PrintFigure("freed-while-working", std::to_string(cycles) +
+                                           " loads of the DLL, each freed with a drop working and the dialog open: " +
+                                           growth + "; " + std::to_string(bad) + " faults");
+    EXPECT_EQ(bad, 0);
+    EXPECT_EQ(after.kernelHandles, before.kernelHandles);
+    EXPECT_EQ(after.gdiObjects, before.gdiObjects);
+    EXPECT_EQ(after.windows, before.windows);
+}
+
 // The counters see what they are meant to see: a window, a menu, a font and a file
 // handle made and kept show up, and go again when freed.
 TEST(ProcessObjectCounts, SeeWhatIsMadeAndFreed) {

@@ -29,6 +29,7 @@
 #include "simhost/SimHost.h"
 #include "ui/KeyboardHook.h"
 #include "ui/MainMenu.h"
+#include "simhost/lib/SimFiles.h"
 
 namespace {
 
@@ -432,26 +433,6 @@ void MeasureRealInput(HWND window, WNDPROC hostProc, const std::string& dllPath)
 std::string gScratch;
 std::string gPreviousDirectory;
 
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (strcmp(found.cFileName, ".") == 0 || strcmp(found.cFileName, "..") == 0) {
-                continue;
-            }
-            std::string child = path + "\\" + found.cFileName;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                DeleteFileA(child.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
 // A scratch simulator folder, made current, with the bench aircraft's configuration file.
 bool MakeScratchFolder() {
     char buffer[MAX_PATH];
@@ -461,7 +442,7 @@ bool MakeScratchFolder() {
     GetTempPathA(sizeof(temp), temp);
     snprintf(buffer, sizeof(buffer), "%skfws-bench-%lu", temp, (unsigned long)GetCurrentProcessId());
     gScratch = buffer;
-    RemoveTree(gScratch);
+    SimRemoveTree(gScratch);
     CreateDirectoryA(gScratch.c_str(), nullptr);
     if (!SetCurrentDirectoryA(gScratch.c_str())) {
         return false;
@@ -487,7 +468,7 @@ bool MakeScratchFolder() {
 
 void RemoveScratchFolder() {
     SetCurrentDirectoryA(gPreviousDirectory.c_str());
-    RemoveTree(gScratch);
+    SimRemoveTree(gScratch);
 }
 
 void ResetDropState() {

@@ -16,6 +16,7 @@
 #include "simhost/app/Bench.h"
 #include "simhost/app/Runner.h"
 #include "simhost/lib/SimScript.h"
+#include "simhost/lib/SimFiles.h"
 
 namespace {
 
@@ -52,26 +53,6 @@ std::string WithSlash(const std::string& folder) {
         return folder;
     }
     return folder + "\\";
-}
-
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (strcmp(found.cFileName, ".") == 0 || strcmp(found.cFileName, "..") == 0) {
-                continue;
-            }
-            std::string child = path + "\\" + found.cFileName;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                DeleteFileA(child.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
 }
 
 bool ReadText(const std::string& path, std::string* text) {
@@ -160,7 +141,7 @@ int main(int argc, char** argv) {
         char temp[MAX_PATH];
         GetTempPathA(sizeof(temp), temp);
         root = std::string(temp) + "simhost-" + std::to_string(GetCurrentProcessId());
-        RemoveTree(root);
+        SimRemoveTree(root);
         temporaryRoot = true;
     }
     if (!root.empty()) {
@@ -201,7 +182,7 @@ int main(int argc, char** argv) {
         char temp[MAX_PATH];
         GetTempPathA(sizeof(temp), temp);
         SetCurrentDirectoryA(temp);
-        RemoveTree(root);
+        SimRemoveTree(root);
     }
     fflush(stdout);
     // The simulator ends with the module still loaded: the process exit unloads it.

@@ -6,27 +6,7 @@
 #include "drop/AirdropState.h"
 #include "module/HostHandles.h"
 #include "module/Linkage.h"
-
-static void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (strcmp(found.cFileName, ".") == 0 || strcmp(found.cFileName, "..") == 0) {
-                continue;
-            }
-            std::string child = path + "\\" + found.cFileName;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(child.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
-}
+#include "simhost/lib/SimFiles.h"
 
 ScratchRoot::ScratchRoot() {
     char buffer[MAX_PATH];
@@ -37,7 +17,7 @@ ScratchRoot::ScratchRoot() {
     static unsigned counter = 0;
     snprintf(buffer, sizeof(buffer), "%skfws-%lu-%u", temp, (unsigned long)GetCurrentProcessId(), ++counter);
     path_ = buffer;
-    RemoveTree(path_);
+    SimRemoveTree(path_);
     CreateDirectoryA(path_.c_str(), nullptr);
     CreateDirectoryA((path_ + "\\Modules").c_str(), nullptr);
     SetCurrentDirectoryA(path_.c_str());
@@ -45,7 +25,7 @@ ScratchRoot::ScratchRoot() {
 
 ScratchRoot::~ScratchRoot() {
     SetCurrentDirectoryA(previous_.c_str());
-    RemoveTree(path_);
+    SimRemoveTree(path_);
 }
 
 std::string ReadWholeFile(const std::string& path) {

@@ -4,12 +4,37 @@
 
 #include <windows.h>
 
+#include <string.h>
+
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
+#include "dialog/ConfigDialog.h"
+#include "module/HostHandles.h"
 #include "resource.h"
+
+// A stand-in host main window owns the dialogs, which come from this program's own resources.
+class DialogFixture : public HostFixture {
+protected:
+    explicit DialogFixture(bool withMenu = false) : withMenu_(withMenu) {}
+    void SetUp() override {
+        HostFixture::SetUp();
+        gHostHandles.moduleInstance = GetModuleHandleA(nullptr);
+        gHostHandles.mainWindow = SimCreateMainWindow(withMenu_);
+    }
+    void TearDown() override {
+        DestroyConfigDialog();
+        SimDestroyMainWindow();
+        memset(&gHostHandles, 0, sizeof(gHostHandles));
+        HostFixture::TearDown();
+    }
+
+private:
+    bool withMenu_;
+};
 
 // Every input the pilot can change, in id order.
 const int kDialogInputs[] = {IDC_VARIANT_PARATROOPERS, IDC_VARIANT_CARGO, IDC_VARIANT_FIRE, IDC_TYPE_SIDE,

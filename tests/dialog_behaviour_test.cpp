@@ -26,19 +26,8 @@ const char kFireLabel[] = "Объем жидкости в литрах.";
 const char kSave[] = "Сохранить";
 const char kModel[] = "Trainer 1";
 
-class DialogTest : public HostFixture {
+class DialogTest : public DialogFixture {
 protected:
-    void SetUp() override {
-        HostFixture::SetUp();
-        gHostHandles.moduleInstance = GetModuleHandleA(nullptr);
-        gHostHandles.mainWindow = SimCreateMainWindow(false);
-    }
-    void TearDown() override {
-        DestroyConfigDialog();
-        SimDestroyMainWindow();
-        memset(&gHostHandles, 0, sizeof(gHostHandles));
-        HostFixture::TearDown();
-    }
     HWND Open() {
         OpenConfigDialog();
         return gAirdropState.configDialogWindow;

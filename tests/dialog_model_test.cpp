@@ -148,20 +148,7 @@ void ModelClick(DialogView& m, int id) {
     }
 }
 
-class DialogModelTest : public HostFixture {
-protected:
-    void SetUp() override {
-        HostFixture::SetUp();
-        gHostHandles.moduleInstance = GetModuleHandleA(nullptr);
-        gHostHandles.mainWindow = SimCreateMainWindow(false);
-    }
-    void TearDown() override {
-        DestroyConfigDialog();
-        SimDestroyMainWindow();
-        memset(&gHostHandles, 0, sizeof(gHostHandles));
-        HostFixture::TearDown();
-    }
-};
+class DialogModelTest : public DialogFixture {};
 
 TEST_F(DialogModelTest, RandomClicksFollowTheRules) {
     const int clickable[] = {IDC_VARIANT_PARATROOPERS, IDC_VARIANT_CARGO, IDC_VARIANT_FIRE, IDC_METHOD_ONE,

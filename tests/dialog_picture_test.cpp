@@ -74,19 +74,9 @@ private:
     TEXTMETRICW metrics_;
 };
 
-class DialogPictureTest : public HostFixture {
+class DialogPictureTest : public DialogFixture {
 protected:
-    void SetUp() override {
-        HostFixture::SetUp();
-        gHostHandles.moduleInstance = GetModuleHandleA(nullptr);
-        gHostHandles.mainWindow = SimCreateMainWindow(true);
-    }
-    void TearDown() override {
-        DestroyConfigDialog();
-        SimDestroyMainWindow();
-        memset(&gHostHandles, 0, sizeof(gHostHandles));
-        HostFixture::TearDown();
-    }
+    DialogPictureTest() : DialogFixture(true) {}
     HWND Open() {
         OpenConfigDialog();
         HWND dialog = gAirdropState.configDialogWindow;

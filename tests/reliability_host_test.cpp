@@ -346,4 +346,26 @@ TEST_F(HostFaultsTest, NoFaultOfTheHostCrashesHangsOrCorrupts) {
     EXPECT_EQ(tally.Faults(), 0);
 }
 
+// The host puts another aircraft in place during a drop and later gives the first one back;
+// the pilot ends the drop on the other one and loads the first one again. Its slots, still
+// holding the first load's writes, are not saved as its own: its own contents come back.
+TEST_F(HostFaultsTest, SlotsLentOutAreNotSavedAgainAsTheAircraftsOwn) {
+    Reset({1, 2, 3, 4, -1});
+    LoadAircraft();
+    ASSERT_EQ(gAirdropState.loaded, 1);
+    ASSERT_EQ(SimSlotName(aircraft_, 0), kEffectParatroopers);
+    SimSetUserAircraft(other_);
+    EmergencyUnload();
+    EXPECT_TRUE(HoldsItsOwnSlots(other_)) << "nothing of the first aircraft went to the other";
+    EXPECT_EQ(SimSlotName(aircraft_, 0), kEffectParatroopers) << "the first aircraft's slots are still lent out";
+    SimSetUserAircraft(aircraft_);
+    LoadAircraft();
+    ASSERT_EQ(gAirdropState.loaded, 1);
+    EmergencyUnload();
+    EXPECT_TRUE(HoldsItsOwnSlots(aircraft_));
+    for (size_t k = 0; k < 4; k++) {
+        EXPECT_EQ(SimSlotCoord(aircraft_, k, 0), DefaultSpec("").slots[k].x) << k;
+    }
+}
+
 } // namespace

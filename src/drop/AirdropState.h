@@ -25,6 +25,7 @@ struct AirdropState {
     SavedEffectSlot savedSlots[kSavedSlotCount];
     int slotsSaved;          // 1 once savedSlots holds a real save
     void* savedSlotList;     // the first effect slot of the aircraft savedSlots came from
+    int slotsLent;           // 1 from a save until savedSlots went back to savedSlotList
     char tickMessage[kTickMessageSize];
     ConfigFileState configFileState;
     AircraftConfig config;

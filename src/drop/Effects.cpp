@@ -46,9 +46,16 @@ static void CopyEffectSlots(CopyDirection direction) {
 }
 
 void SaveEffectSlots(void) {
-    CopyEffectSlots(kSlotsToSaved);
+    void* list = AircraftFirstEffectSlot(gAirdropState.userAircraft);
+    // Slots still lent out to an earlier load (its drop ended while the host had another
+    // aircraft in place) hold the module's own writes: the saved contents, not yet given
+    // back, are the aircraft's own and are kept.
+    if (!(gAirdropState.slotsLent && list == gAirdropState.savedSlotList)) {
+        CopyEffectSlots(kSlotsToSaved);
+    }
     gAirdropState.slotsSaved = 1;
-    gAirdropState.savedSlotList = AircraftFirstEffectSlot(gAirdropState.userAircraft);
+    gAirdropState.savedSlotList = list;
+    gAirdropState.slotsLent = 1;
 }
 
 void RestoreEffectSlots(void) {
@@ -59,6 +66,7 @@ void RestoreEffectSlots(void) {
     if (gAirdropState.slotsSaved &&
         AircraftFirstEffectSlot(gAirdropState.userAircraft) == gAirdropState.savedSlotList) {
         CopyEffectSlots(kSavedToSlots);
+        gAirdropState.slotsLent = 0;
     }
 }
 

@@ -585,7 +585,7 @@ protected:
 };
 
 TEST_F(ConfigFilesTest, EveryFileIsReadAsThePlatformReadsIt) {
-    const int count = RunSize(300, 5000);
+    const int count = RunSize(200, 5000);
     const uint32_t seed = RunSeed(7002);
     FileMaker maker(seed);
     FaultTally tally("config file");

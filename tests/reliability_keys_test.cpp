@@ -155,7 +155,7 @@ std::string Describe(const Keystroke& k) {
 }
 
 TEST_F(KeystrokeStormTest, EveryKeystrokeIsDecodedAsTheTableSays) {
-    const int count = RunSize(25000, 100000);
+    const int count = RunSize(15000, 100000);
     const uint32_t seed = RunSeed(7003);
     KeystrokeMaker maker(seed);
     FaultTally tally("keystroke");

@@ -125,9 +125,9 @@ protected:
 };
 
 TEST_F(LongFlightTest, NothingGrowsOverDialogsPaintsAndDrops) {
-    const int openings = RunSize(100, 1000);
-    const int paints = RunSize(1000, 10000);
-    const int drops = RunSize(100, 1000);
+    const int openings = RunSize(60, 1000);
+    const int paints = RunSize(600, 10000);
+    const int drops = RunSize(60, 1000);
 
     // Warm-up: whatever the platform keeps after the first use (fonts, caches) is made now.
     for (int i = 0; i < 10; i++) {
@@ -285,7 +285,7 @@ protected:
 };
 
 TEST_F(FreedWhileWorkingTest, NothingOfTheModuleOutlivesIt) {
-    const int cycles = RunSize(3, 30);
+    const int cycles = RunSize(2, 30);
     std::string problem;
     ASSERT_TRUE(Cycle(&problem)) << "warm-up: " << problem;
     ProcessObjects before = CountProcessObjects();

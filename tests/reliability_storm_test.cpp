@@ -485,7 +485,7 @@ protected:
 };
 
 TEST_F(DropStormTest, RandomInterleavingsFollowTheDropStateTable) {
-    const int sequences = RunSize(120, 2000);
+    const int sequences = RunSize(80, 2000);
     const uint32_t seed = RunSeed(7004);
     random_.seed(seed);
     std::discrete_distribution<int> actions(kActionWeights, kActionWeights + kActionCount);

@@ -17,23 +17,9 @@
 #include "resource.h"
 
 // A stand-in host main window owns the dialogs, which come from this program's own resources.
-class DialogFixture : public HostFixture {
+class DialogFixture : public HostWindowFixture {
 protected:
-    explicit DialogFixture(bool withMenu = false) : withMenu_(withMenu) {}
-    void SetUp() override {
-        HostFixture::SetUp();
-        gHostHandles.moduleInstance = GetModuleHandleA(nullptr);
-        gHostHandles.mainWindow = SimCreateMainWindow(withMenu_);
-    }
-    void TearDown() override {
-        DestroyConfigDialog();
-        SimDestroyMainWindow();
-        memset(&gHostHandles, 0, sizeof(gHostHandles));
-        HostFixture::TearDown();
-    }
-
-private:
-    bool withMenu_;
+    explicit DialogFixture(bool withMenu = false) : HostWindowFixture(withMenu, false) {}
 };
 
 // Every input the pilot can change, in id order.

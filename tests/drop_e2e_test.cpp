@@ -40,20 +40,8 @@ size_t IndexOf(const std::vector<std::string>& texts, const std::string& text) {
     return std::find(texts.begin(), texts.end(), text) - texts.begin();
 }
 
-class DropEndToEndTest : public HostFixture {
+class DropEndToEndTest : public LoadedModuleFixture {
 protected:
-    void SetUp() override {
-        HostFixture::SetUp();
-        window_ = SimCreateMainWindow(true);
-        ASSERT_TRUE(SimLoadModule(ModuleDllPath().c_str(), &module_));
-        SimPumpMessages(50);
-        SimClearCalls();
-    }
-    void TearDown() override {
-        SimUnloadModule(&module_);
-        SimDestroyMainWindow();
-        HostFixture::TearDown();
-    }
     void Type(const std::vector<WORD>& modifiers, WORD key) {
         SimTypeChord(modifiers, key);
         SimPumpMessages(200);
@@ -81,9 +69,6 @@ protected:
             EXPECT_EQ(SimSlotCoord(aircraft_, k, 2), 3.0 + 3 * k);
         }
     }
-
-    HWND window_ = nullptr;
-    SimModule module_ = {};
 };
 
 TEST_F(DropEndToEndTest, WholeDropReportAndEmergency) {

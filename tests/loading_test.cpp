@@ -282,22 +282,7 @@ TEST_F(LoadTest, ReacquireOnlyAsksTheHost) {
 
 // ---- The real DLL in the stand-in host, loaded by a typed Ctrl+Shift+1 ----
 
-class TypedLoadTest : public HostFixture {
-protected:
-    void SetUp() override {
-        HostFixture::SetUp();
-        SimCreateMainWindow(true);
-        ASSERT_TRUE(SimLoadModule(ModuleDllPath().c_str(), &module_));
-        SimPumpMessages(50);
-        SimClearCalls();
-    }
-    void TearDown() override {
-        SimUnloadModule(&module_);
-        SimDestroyMainWindow();
-        HostFixture::TearDown();
-    }
-    SimModule module_ = {};
-};
+class TypedLoadTest : public LoadedModuleFixture {};
 
 TEST_F(TypedLoadTest, CtrlShiftOneLoadsTheAircraft) {
     FileValues values;

@@ -46,23 +46,9 @@ void ExpectAirdropPopup(HMENU parent, int position) {
     EXPECT_EQ(GetSubMenu(popup, 0), nullptr);
 }
 
-class MainMenuTest : public HostFixture {
+class MainMenuTest : public HostWindowFixture {
 protected:
-    void SetUp() override {
-        HostFixture::SetUp();
-        window_ = SimCreateMainWindow(true);
-        gHostHandles.moduleInstance = GetModuleHandleA(nullptr);
-        gHostHandles.mainWindow = window_;
-        gHostHandles.previousWindowProc =
-            (WNDPROC)SetWindowLongPtrA(window_, GWLP_WNDPROC, (LONG_PTR)MainWindowProc);
-    }
-    void TearDown() override {
-        DestroyConfigDialog();
-        SetWindowLongPtrA(window_, GWLP_WNDPROC, (LONG_PTR)gHostHandles.previousWindowProc);
-        SimDestroyMainWindow();
-        memset(&gHostHandles, 0, sizeof(gHostHandles));
-        HostFixture::TearDown();
-    }
+    MainMenuTest() : HostWindowFixture(true, true) {}
     void Paint() { SendMessageA(window_, WM_NCPAINT, 1, 0); }
     // Gives the window a bar built beforehand (setting it repaints the frame at once);
     // the old bar is destroyed.
@@ -74,7 +60,6 @@ protected:
         }
         return bar;
     }
-    HWND window_ = nullptr;
 };
 
 TEST_F(MainMenuTest, AnEmptyBarReceivesTheEntryAsItsOnlyEntry) {
@@ -233,19 +218,11 @@ FoundDialog FindDialog() {
     return found;
 }
 
-class LoadedModuleMenuTest : public HostFixture {
+class LoadedModuleMenuTest : public LoadedModuleFixture {
 protected:
     void SetUp() override {
-        HostFixture::SetUp();
+        LoadedModuleFixture::SetUp();
         WriteConfigFile("Trainer 1", "[General]\nKFWS_Airdrop_variant=2\nKFWS_Airdrop_number=1500\n");
-        window_ = SimCreateMainWindow(true);
-        ASSERT_TRUE(SimLoadModule(ModuleDllPath().c_str(), &module_));
-        SimPumpMessages(50);
-    }
-    void TearDown() override {
-        SimUnloadModule(&module_);
-        SimDestroyMainWindow();
-        HostFixture::TearDown();
     }
     // The menu item, found as a pilot finds it: by the captions.
     UINT ConfiguratorItem() {
@@ -262,8 +239,6 @@ protected:
         }
         return 0;
     }
-    HWND window_ = nullptr;
-    SimModule module_ = {};
 };
 
 TEST_F(LoadedModuleMenuTest, MenuAndHotkeyOpenAndCloseTheModulesDialog) {

@@ -213,21 +213,8 @@ TEST_F(HostServicesTest, RecordsReachedFromTheUserAircraft) {
 
 // ---- The real DLL in the stand-in host, driven by real keyboard input ----
 
-class LoadedModuleTest : public HostFixture {
+class LoadedModuleTest : public LoadedModuleFixture {
 protected:
-    void SetUp() override {
-        HostFixture::SetUp();
-        window_ = SimCreateMainWindow(true);
-        ASSERT_TRUE(SimLoadModule(ModuleDllPath().c_str(), &module_));
-        SimPumpMessages(50);
-        SimClearWindowKeys();
-        SimClearCalls();
-    }
-    void TearDown() override {
-        SimUnloadModule(&module_);
-        SimDestroyMainWindow();
-        HostFixture::TearDown();
-    }
     bool WindowSaw(UINT message, WPARAM key) {
         for (const SimKeyMessage& seen : SimWindowKeys()) {
             if (seen.message == message && seen.virtualKey == key) {
@@ -236,8 +223,6 @@ protected:
         }
         return false;
     }
-    HWND window_ = nullptr;
-    SimModule module_ = {};
 };
 
 TEST_F(LoadedModuleTest, TypedChordReachesItsCommandAndIsSwallowed) {

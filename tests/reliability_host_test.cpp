@@ -62,27 +62,20 @@ const char kFile[] = "[General]\r\nKFWS_Airdrop_variant=1\r\nKFWS_Airdrop_number
                      "KFWS_Airdrop_type=1\r\nKFWS_Airdrop_realism=0\r\nKFWS_Airdrop_visual=1\r\n"
                      "KFWS_Airdrop_down_x=2\r\nKFWS_Airdrop_down_y=-1\r\nKFWS_Airdrop_down_z=-12\r\n";
 
-class HostFaultsTest : public HostFixture {
+class HostFaultsTest : public HostWindowFixture {
 protected:
+    HostFaultsTest() : HostWindowFixture(true, false) {}
     void SetUp() override {
-        HostFixture::SetUp();
-        window_ = SimCreateMainWindow(true);
-        gHostHandles.moduleInstance = GetModuleHandleA(nullptr);
-        gHostHandles.mainWindow = window_;
-        gHostHandles.previousWindowProc = (WNDPROC)GetWindowLongPtrA(window_, GWLP_WNDPROC);
+        HostWindowFixture::SetUp();
         WriteConfigFile("Trainer 1", kFile);
         WriteConfigFile("Other", kFile);
     }
     void TearDown() override {
-        DestroyConfigDialog();
-        KillTimer(window_, 1);
-        SimDestroyMainWindow();
-        memset(&gHostHandles, 0, sizeof(gHostHandles));
+        HostWindowFixture::TearDown();
         if (other_) {
             SimDestroyAircraft(other_);
             other_ = nullptr;
         }
-        HostFixture::TearDown();
     }
 
     // A fresh module and host, with the aircraft's slot list linked as `next` says
@@ -176,7 +169,7 @@ protected:
 public:
     // The fault cases change these from outside the fixture.
     using HostFixture::aircraft_;
-    HWND window_ = nullptr;
+    using HostWindowFixture::window_;
     SimAircraft* other_ = nullptr;
 };
 

@@ -55,26 +55,14 @@ int PositionOf(HMENU menu, const char* caption) {
     return -1;
 }
 
-class LongFlightTest : public HostFixture {
+class LongFlightTest : public HostWindowFixture {
 protected:
+    LongFlightTest() : HostWindowFixture(true, true) {}
     void SetUp() override {
-        HostFixture::SetUp();
-        window_ = SimCreateMainWindow(true);
-        gHostHandles.moduleInstance = GetModuleHandleA(nullptr);
-        gHostHandles.mainWindow = window_;
-        gHostHandles.previousWindowProc =
-            (WNDPROC)SetWindowLongPtrA(window_, GWLP_WNDPROC, (LONG_PTR)MainWindowProc);
+        HostWindowFixture::SetUp();
         WriteConfigFile("Trainer 1", "[General]\r\nKFWS_Airdrop_variant=1\r\nKFWS_Airdrop_number=3\r\n"
                                      "KFWS_Airdrop_metod=2\r\nKFWS_Airdrop_type=3\r\nKFWS_Airdrop_realism=1\r\n"
                                      "KFWS_Airdrop_visual=1\r\nKFWS_Airdrop_left_x=-3\r\nKFWS_Airdrop_down_z=-10\r\n");
-    }
-    void TearDown() override {
-        DestroyConfigDialog();
-        KillTimer(window_, 1);
-        SetWindowLongPtrA(window_, GWLP_WNDPROC, (LONG_PTR)gHostHandles.previousWindowProc);
-        SimDestroyMainWindow();
-        memset(&gHostHandles, 0, sizeof(gHostHandles));
-        HostFixture::TearDown();
     }
 
     // One opening and closing; every other one by the menu and the caption's close box.
@@ -120,8 +108,6 @@ protected:
         return after.kernelHandles == before.kernelHandles && after.gdiObjects == before.gdiObjects &&
                after.windows == before.windows && after.menus == before.menus;
     }
-
-    HWND window_ = nullptr;
 };
 
 TEST_F(LongFlightTest, NothingGrowsOverDialogsPaintsAndDrops) {

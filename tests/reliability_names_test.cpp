@@ -27,6 +27,7 @@
 #include "drop/Unloading.h"
 #include "module/HostHandles.h"
 #include "resource.h"
+#include "simhost/lib/SimFiles.h"
 
 namespace {
 
@@ -153,26 +154,6 @@ std::string Shown(const std::string& text) {
     return "\"" + Utf8(shown) + (text.size() > 40 ? "...\" (" + std::to_string(text.size()) + " characters)" : "\"");
 }
 
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (strcmp(found.cFileName, ".") == 0 || strcmp(found.cFileName, "..") == 0) {
-                continue;
-            }
-            std::string child = path + "\\" + found.cFileName;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                DeleteFileA(child.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
 // Names of the files in the product folder, as the platform lists them.
 std::vector<std::string> ProductFiles() {
     std::vector<std::string> names;
@@ -296,7 +277,7 @@ TEST_F(HostileNamesTest, NothingIsWrittenOutsideTheProductFolder) {
         bool foldersPresent = i >= cases.size();
         tally.Begin("name " + std::to_string(i % cases.size()) + " " + Shown(c.name) +
                     (foldersPresent ? " (folders present)" : " (no folders)"));
-        RemoveTree("Modules\\KestrelFieldWorks");
+        SimRemoveTree("Modules\\KestrelFieldWorks");
         if (foldersPresent) {
             CreateDirectoryA("Modules\\KestrelFieldWorks", nullptr);
             CreateDirectoryA(kProductFolder, nullptr);

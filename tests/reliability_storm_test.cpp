@@ -115,26 +115,15 @@ const char* const kActionNames[kActionCount] = {"load",   "start",  "tick",   "e
                                                 "dialog", "menu",   "switch", "edit file", "ground/brake"};
 const int kActionWeights[kActionCount] = {14, 12, 26, 6, 5, 5, 6, 3, 5, 8, 5};
 
-class DropStormTest : public HostFixture {
+class DropStormTest : public HostWindowFixture {
 protected:
-    void SetUp() override {
-        HostFixture::SetUp();
-        window_ = SimCreateMainWindow(true);
-        gHostHandles.moduleInstance = GetModuleHandleA(nullptr);
-        gHostHandles.mainWindow = window_;
-        gHostHandles.previousWindowProc = (WNDPROC)GetWindowLongPtrA(window_, GWLP_WNDPROC);
-    }
+    DropStormTest() : HostWindowFixture(true, false) {}
     void TearDown() override {
-        DestroyConfigDialog();
-        KillTimer(window_, 1);
-        SimSetUserAircraft(nullptr);
+        HostWindowFixture::TearDown();
         for (Plane& plane : planes_) {
             SimDestroyAircraft(plane.sim);
         }
         planes_.clear();
-        SimDestroyMainWindow();
-        memset(&gHostHandles, 0, sizeof(gHostHandles));
-        HostFixture::TearDown();
     }
 
     int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
@@ -478,7 +467,6 @@ protected:
         }
     }
 
-    HWND window_ = nullptr;
     std::vector<Plane> planes_;
     Model model_;
     std::mt19937 random_;

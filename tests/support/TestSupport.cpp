@@ -4,9 +4,12 @@
 #include <string.h>
 
 #include "drop/AirdropState.h"
+#include "dialog/ConfigDialog.h"
 #include "module/HostHandles.h"
 #include "module/Linkage.h"
+#include "ui/MainMenu.h"
 #include "simhost/lib/SimFiles.h"
+#include "simhost/lib/SimText.h"
 
 ScratchRoot::ScratchRoot() {
     char buffer[MAX_PATH];
@@ -85,16 +88,7 @@ std::string ModuleDllPath() {
 }
 
 std::string Utf8(const std::string& cp1251) {
-    if (cp1251.empty()) {
-        return "";
-    }
-    int wide = MultiByteToWideChar(1251, 0, cp1251.data(), (int)cp1251.size(), nullptr, 0);
-    std::wstring text(wide, L'\0');
-    MultiByteToWideChar(1251, 0, cp1251.data(), (int)cp1251.size(), &text[0], wide);
-    int narrow = WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
-    std::string out(narrow, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, &out[0], narrow, nullptr, nullptr);
-    return out;
+    return SimCp1251ToUtf8(cp1251);
 }
 
 void HostFixture::SetUp() {
@@ -143,4 +137,40 @@ SimAircraftSpec HostFixture::DefaultSpec(const std::string& model) {
                   {"fx_host_d.fx", 10.0, 11.0, 12.0},
                   {"fx_host_e.fx", 13.0, 14.0, 15.0}};
     return spec;
+}
+
+void HostWindowFixture::SetUp() {
+    HostFixture::SetUp();
+    window_ = SimCreateMainWindow(withMenu_);
+    gHostHandles.moduleInstance = GetModuleHandleA(nullptr);
+    gHostHandles.mainWindow = window_;
+    gHostHandles.previousWindowProc =
+        subclass_ ? (WNDPROC)SetWindowLongPtrA(window_, GWLP_WNDPROC, (LONG_PTR)MainWindowProc)
+                  : (WNDPROC)GetWindowLongPtrA(window_, GWLP_WNDPROC);
+}
+
+void HostWindowFixture::TearDown() {
+    DestroyConfigDialog();
+    KillTimer(window_, 1);
+    if (subclass_) {
+        SetWindowLongPtrA(window_, GWLP_WNDPROC, (LONG_PTR)gHostHandles.previousWindowProc);
+    }
+    SimDestroyMainWindow();
+    memset(&gHostHandles, 0, sizeof(gHostHandles));
+    HostFixture::TearDown();
+}
+
+void LoadedModuleFixture::SetUp() {
+    HostFixture::SetUp();
+    window_ = SimCreateMainWindow(true);
+    ASSERT_TRUE(SimLoadModule(ModuleDllPath().c_str(), &module_));
+    SimPumpMessages(50);
+    SimClearWindowKeys();
+    SimClearCalls();
+}
+
+void LoadedModuleFixture::TearDown() {
+    SimUnloadModule(&module_);
+    SimDestroyMainWindow();
+    HostFixture::TearDown();
 }

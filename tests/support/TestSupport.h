@@ -52,3 +52,27 @@ protected:
     ScratchRoot* root_ = nullptr;
     SimAircraft* aircraft_ = nullptr;
 };
+
+// The host main window with this program's own copy of the module attached to it:
+// gHostHandles point at the window and, with `subclass`, MainWindowProc stands in front
+// of the host's procedure. Any dialog and drop timer are gone after the test.
+class HostWindowFixture : public HostFixture {
+protected:
+    HostWindowFixture(bool withMenu, bool subclass) : withMenu_(withMenu), subclass_(subclass) {}
+    void SetUp() override;
+    void TearDown() override;
+    HWND window_ = nullptr;
+
+private:
+    bool withMenu_;
+    bool subclass_;
+};
+
+// The real DLL loaded into the stand-in host, with its main window, as the simulator loads it.
+class LoadedModuleFixture : public HostFixture {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    HWND window_ = nullptr;
+    SimModule module_ = {};
+};

@@ -78,6 +78,22 @@ inline int OracleInt(const std::string& text) {
     return (int)(negative ? -magnitude : magnitude);
 }
 
+// The first `limit` bytes of a text with every byte outside printable ASCII as \xNN, and
+// "..." when the text was longer: texts of any bytes shown readably in a failure.
+inline std::string Escaped(const std::string& text, size_t limit) {
+    std::string shown;
+    for (unsigned char c : text.substr(0, limit)) {
+        if (c >= 0x20 && c < 0x7F) {
+            shown += (char)c;
+        } else {
+            char code[8];
+            snprintf(code, sizeof(code), "\\x%02X", c);
+            shown += code;
+        }
+    }
+    return text.size() > limit ? shown + "..." : shown;
+}
+
 // One line that tools/stress.sh collects for the README: "FIGURE name: text".
 inline void PrintFigure(const std::string& name, const std::string& text) {
     printf("FIGURE %s: %s\n", name.c_str(), text.c_str());

@@ -311,17 +311,7 @@ OracleValues ReadOracle() {
 }
 
 std::string Show(const std::string& text) {
-    std::string shown;
-    for (unsigned char c : text.substr(0, 60)) {
-        if (c >= 0x20 && c < 0x7F) {
-            shown += (char)c;
-        } else {
-            char code[8];
-            snprintf(code, sizeof(code), "\\x%02X", c);
-            shown += code;
-        }
-    }
-    return "\"" + shown + (text.size() > 60 ? "...\" (" + std::to_string(text.size()) + " bytes)" : "\"");
+    return "\"" + Escaped(text, 60) + (text.size() > 60 ? "\" (" + std::to_string(text.size()) + " bytes)" : "\"");
 }
 
 void CheckConfig(FaultTally& tally, const char* who, const AircraftConfig& config, const OracleValues& oracle) {

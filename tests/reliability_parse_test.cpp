@@ -73,20 +73,6 @@ private:
     std::mt19937 random_;
 };
 
-std::string Printable(const std::string& text) {
-    std::string shown;
-    for (unsigned char c : text.substr(0, 80)) {
-        if (c >= 0x20 && c < 0x7F) {
-            shown += (char)c;
-        } else {
-            char code[8];
-            snprintf(code, sizeof(code), "\\x%02X", c);
-            shown += code;
-        }
-    }
-    return text.size() > 80 ? shown + "..." : shown;
-}
-
 // The oracle itself, on texts whose value is known, so that a fault in it cannot hide one
 // in the rule.
 TEST(IntegerRuleOracle, KnownTexts) {
@@ -135,7 +121,7 @@ TEST(IntegerRule, AgreesWithTheOracleOnRandomTexts) {
         clamped += expected == INT_MAX || expected == INT_MIN;
         if (got != expected) {
             tally.Begin("text " + std::to_string(i));
-            tally.Check(false, "\"" + Printable(text) + "\" read as " + std::to_string(got) + ", the rule gives " +
+            tally.Check(false, "\"" + Escaped(text, 80) + "\" read as " + std::to_string(got) + ", the rule gives " +
                                    std::to_string(expected));
             tally.End();
         }

@@ -364,18 +364,6 @@ std::string Resolve(const std::string& path, const std::string& base) {
     return base + path;
 }
 
-bool ParseFlagWord(const std::string& word, bool* flag) {
-    if (word == "yes" || word == "on" || word == "1" || word == "true") {
-        *flag = true;
-        return true;
-    }
-    if (word == "no" || word == "off" || word == "0" || word == "false") {
-        *flag = false;
-        return true;
-    }
-    return false;
-}
-
 // ---- Expectations, checked on the user-interface thread ----
 
 std::string Quote(const std::string& utf8) {
@@ -669,7 +657,7 @@ void RunStep(const SimScriptStep& step) {
                 return;
             }
             BenchRunOnUi([&] { BenchSetCentreOfGravity(number); });
-        } else if (!ParseFlagWord(value, &flag)) {
+        } else if (!SimParseFlagWord(value, &flag)) {
             Broken(what + " takes yes or no");
         } else if (what == "on_ground") {
             BenchRunOnUi([&] { BenchSetOnGround(flag); });

@@ -7,23 +7,12 @@
 #include <vector>
 
 #include "simhost/lib/SimText.h"
+#include "simhost/lib/SimFiles.h"
 
 namespace {
 
 bool Fail(std::string* error, int line, const std::string& what) {
     *error = "line " + std::to_string(line) + ": " + what;
-    return false;
-}
-
-bool ParseFlag(const std::string& value, bool* flag) {
-    if (value == "yes" || value == "1" || value == "true" || value == "on") {
-        *flag = true;
-        return true;
-    }
-    if (value == "no" || value == "0" || value == "false" || value == "off") {
-        *flag = false;
-        return true;
-    }
     return false;
 }
 
@@ -98,11 +87,11 @@ bool SimParseAircraftFile(const std::string& text, SimAircraftFile* aircraft, st
             }
             aircraft->spec.stations = (unsigned)count;
         } else if (key == "on_ground") {
-            if (!ParseFlag(value, &aircraft->spec.onGround)) {
+            if (!SimParseFlagWord(value, &aircraft->spec.onGround)) {
                 return Fail(error, number, "on_ground must be yes or no");
             }
         } else if (key == "parking_brake") {
-            if (!ParseFlag(value, &aircraft->spec.parkingBrake)) {
+            if (!SimParseFlagWord(value, &aircraft->spec.parkingBrake)) {
                 return Fail(error, number, "parking_brake must be yes or no");
             }
         } else if (key == "cg") {
@@ -132,18 +121,11 @@ bool SimParseAircraftFile(const std::string& text, SimAircraftFile* aircraft, st
 }
 
 bool SimReadAircraftFile(const std::string& path, SimAircraftFile* aircraft, std::string* error) {
-    FILE* file = fopen(path.c_str(), "rb");
-    if (!file) {
+    std::string text;
+    if (!SimReadFile(path, &text)) {
         *error = "cannot open " + path;
         return false;
     }
-    std::string text;
-    char chunk[4096];
-    size_t got;
-    while ((got = fread(chunk, 1, sizeof(chunk), file)) > 0) {
-        text.append(chunk, got);
-    }
-    fclose(file);
     if (!SimParseAircraftFile(text, aircraft, error)) {
         *error = path + ": " + *error;
         return false;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <stdio.h>
 #include <string.h>
 
 void SimRemoveTree(const std::string& path) {
@@ -23,4 +24,19 @@ void SimRemoveTree(const std::string& path) {
         FindClose(search);
     }
     RemoveDirectoryA(path.c_str());
+}
+
+bool SimReadFile(const std::string& path, std::string* content) {
+    content->clear();
+    FILE* file = fopen(path.c_str(), "rb");
+    if (!file) {
+        return false;
+    }
+    char chunk[4096];
+    size_t got;
+    while ((got = fread(chunk, 1, sizeof(chunk), file)) > 0) {
+        content->append(chunk, got);
+    }
+    fclose(file);
+    return true;
 }

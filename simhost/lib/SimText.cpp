@@ -87,3 +87,15 @@ std::string SimTrim(const std::string& text) {
     size_t last = text.find_last_not_of(" \t\r\n");
     return text.substr(first, last - first + 1);
 }
+
+bool SimParseFlagWord(const std::string& word, bool* flag) {
+    if (word == "yes" || word == "on" || word == "1" || word == "true") {
+        *flag = true;
+        return true;
+    }
+    if (word == "no" || word == "off" || word == "0" || word == "false") {
+        *flag = false;
+        return true;
+    }
+    return false;
+}

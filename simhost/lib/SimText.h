@@ -18,3 +18,5 @@ std::string SimFormatNumber(double value);
 bool SimParseNumber(const std::string& text, double* value);
 // Text with surrounding blanks and tabs removed.
 std::string SimTrim(const std::string& text);
+// yes/on/1/true and no/off/0/false; false for any other word.
+bool SimParseFlagWord(const std::string& word, bool* flag);

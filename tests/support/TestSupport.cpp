@@ -32,17 +32,8 @@ ScratchRoot::~ScratchRoot() {
 }
 
 std::string ReadWholeFile(const std::string& path) {
-    FILE* file = fopen(path.c_str(), "rb");
-    if (!file) {
-        return "";
-    }
     std::string content;
-    char chunk[4096];
-    size_t got;
-    while ((got = fread(chunk, 1, sizeof(chunk), file)) > 0) {
-        content.append(chunk, got);
-    }
-    fclose(file);
+    SimReadFile(path, &content);
     return content;
 }
 

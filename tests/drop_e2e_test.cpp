@@ -28,14 +28,6 @@ std::string CountText(int left) {
     return "Количество десантников - " + std::to_string(left) + " чел.\n";
 }
 
-std::vector<double> StationWeights() {
-    std::vector<double> weights;
-    for (const HostCall& call : SimCallsOf(kCallSetStationWeight)) {
-        weights.push_back(call.weight);
-    }
-    return weights;
-}
-
 size_t IndexOf(const std::vector<std::string>& texts, const std::string& text) {
     return std::find(texts.begin(), texts.end(), text) - texts.begin();
 }

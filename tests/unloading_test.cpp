@@ -32,14 +32,6 @@ std::string CountText(int left) {
     return "Количество десантников - " + std::to_string(left) + " чел.\n";
 }
 
-std::vector<double> StationWeights() {
-    std::vector<double> weights;
-    for (const HostCall& call : SimCallsOf(kCallSetStationWeight)) {
-        weights.push_back(call.weight);
-    }
-    return weights;
-}
-
 std::vector<HostCallKind> CallKinds() {
     std::vector<HostCallKind> kinds;
     for (const HostCall& call : SimCalls()) {

@@ -55,20 +55,6 @@ std::string WithSlash(const std::string& folder) {
     return folder + "\\";
 }
 
-bool ReadText(const std::string& path, std::string* text) {
-    FILE* file = fopen(path.c_str(), "rb");
-    if (!file) {
-        return false;
-    }
-    char chunk[4096];
-    size_t got;
-    while ((got = fread(chunk, 1, sizeof(chunk), file)) > 0) {
-        text->append(chunk, got);
-    }
-    fclose(file);
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -118,7 +104,7 @@ int main(int argc, char** argv) {
     if (!script.empty()) {
         script = FullPath(script);
         std::string text, error;
-        if (!ReadText(script, &text)) {
+        if (!SimReadFile(script, &text)) {
             fprintf(stderr, "simhost: cannot read %s\n", script.c_str());
             return 2;
         }

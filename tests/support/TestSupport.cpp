@@ -70,6 +70,14 @@ void FlushProfileCache(const std::string& path) {
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
 }
 
+std::vector<double> StationWeights() {
+    std::vector<double> weights;
+    for (const HostCall& call : SimCallsOf(kCallSetStationWeight)) {
+        weights.push_back(call.weight);
+    }
+    return weights;
+}
+
 std::string ModuleDllPath() {
     char buffer[MAX_PATH];
     GetModuleFileNameA(nullptr, buffer, sizeof(buffer));

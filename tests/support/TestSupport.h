@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,9 @@ std::string ConfigPathOf(const std::string& model); // relative to the scratch r
 void WriteConfigFile(const std::string& model, const std::string& content);
 // Flushes the platform's profile cache for a file, so it is read afresh from disk.
 void FlushProfileCache(const std::string& path);
+
+// The weights of every SetStationWeight call the host received, in order.
+std::vector<double> StationWeights();
 
 // The built KFWS_Airdrop.dll, found next to the running test program.
 std::string ModuleDllPath();

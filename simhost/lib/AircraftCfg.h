@@ -1,0 +1,83 @@
+// The simulator's own aircraft description, aircraft.cfg, read as leniently as the
+// simulator reads it: section and key names in any letter case, blanks and tabs around
+// names and values, whole-line and trailing comments (';' or '//'), values in double
+// quotes, trailing commas, CRLF, LF or mixed line ends, ANSI text kept as its bytes.
+// Numbered lists (smoke.N, station_load.N, point.N, [fltsim.N]) start at 0 and are read
+// while their numbers are consecutive.
+//
+// Positions are feet. Those of [WEIGHT_AND_BALANCE], [SMOKESYSTEM] and [contact_points]
+// are from the reference datum, those of [airplane_geometry] from the simulator's
+// reference point; `datumLon` (reference_datum_position) is the datum's distance from
+// the reference point, so a datum position p lies at p + datumLon from the reference point.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct CfgVariation {
+    int index;             // N of [fltsim.N]
+    int line;              // line of its section header
+    std::string title;     // file bytes
+    std::string atcModel;  // file bytes; empty when the key is absent or empty
+    bool hasAtcModel;      // the key is present in this section
+};
+
+struct CfgStation {
+    double weight, lon, lat, vert; // pounds; feet from the datum
+    std::string name;              // fifth field or station_name.N; file bytes, may be empty
+};
+
+struct CfgSmoke {
+    double lon, lat, vert; // feet from the datum
+    std::string effect;    // as written (usually without .fx); file bytes
+};
+
+struct CfgContactPoint {
+    int pointClass;        // 1 wheel, 2 scrape, 3 skid, 4 float, 5 water rudder, 0 none
+    double lon, lat, vert; // feet from the datum
+};
+
+struct AircraftCfg {
+    std::string path;
+    std::vector<CfgVariation> variations;
+
+    std::string generalAtcModel; // [General] atc_model, file bytes
+    bool hasGeneralAtcModel = false;
+
+    // [WEIGHT_AND_BALANCE]
+    std::optional<double> maxGrossWeight, emptyWeight;
+    double datumLon = 0, datumLat = 0, datumVert = 0;          // reference_datum_position
+    std::optional<double> emptyCgLon, emptyCgLat, emptyCgVert; // empty_weight_CG_position
+    std::optional<double> cgForwardLimit, cgAftLimit;          // fractions of the MAC
+    std::vector<CfgStation> stations;
+
+    // [SMOKESYSTEM]
+    std::vector<CfgSmoke> smokes;
+
+    // [contact_points]
+    std::vector<CfgContactPoint> contactPoints;
+
+    // [airplane_geometry]; positions from the reference point
+    std::optional<double> wingArea, wingSpan, wingRootChord, wingSweep, wingApexLon;
+    std::optional<double> htailLon, vtailLon;
+};
+
+// Parses the text of an aircraft.cfg. False, with `error` as "line N: what", for a text
+// that is not an aircraft.cfg (no [fltsim.0] section with a title, say).
+bool ParseAircraftCfg(const std::string& text, AircraftCfg* cfg, std::string* error);
+// Reads and parses a file; `error` then starts with the file's path.
+bool ReadAircraftCfg(const std::string& path, AircraftCfg* cfg, std::string* error);
+
+// The atc_model the stand-in host gives variation `v`: its own when not empty, else [General]'s.
+std::string CfgAtcModel(const AircraftCfg& cfg, const CfgVariation& v);
+
+// The mean aerodynamic chord and the longitudinal position of its leading edge (from the
+// reference point), reconstructed from [airplane_geometry]; false when the geometry lacks
+// span, area or root chord.
+bool CfgMeanAerodynamicChord(const AircraftCfg& cfg, double* mac, double* lemacLon);
+// The centre of gravity as a fraction of the MAC with the given station weights (index 0
+// is station_load.0; missing entries count as 0 lb): the weight-averaged longitudinal
+// position of the empty aircraft and the stations, fuel left out. False without the
+// empty weight, its CG position or the MAC.
+bool CfgCentreOfGravity(const AircraftCfg& cfg, const std::vector<double>& stationWeights, double* fraction);

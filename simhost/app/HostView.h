@@ -1,6 +1,6 @@
 // What the stand-in host draws in its main window: the last on-screen message, the
-// aircraft and its flags, the payload stations, and a plan and a side view of the
-// effect slots, lit while their emitters run.
+// aircraft and its flags (two check boxes of the host's own), the payload stations, and
+// the aircraft's views (AircraftViews.h).
 #pragma once
 
 #include <windows.h>

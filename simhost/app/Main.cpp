@@ -13,8 +13,8 @@
 
 #include <string>
 
-#include "simhost/app/Bench.h"
-#include "simhost/app/Runner.h"
+#include "simhost/app/HostThread.h"
+#include "simhost/app/Scenario.h"
 #include "simhost/lib/SimScript.h"
 #include "simhost/lib/SimFiles.h"
 
@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
     out = WithSlash(FullPath(out.empty() ? "." : out));
     CreateDirectoryA(out.c_str(), nullptr);
 
-    RunnerOptions runner;
+    ScenarioOptions runner;
     runner.transcript = nullptr;
     runner.outDir = out;
     if (!script.empty()) {
@@ -141,13 +141,13 @@ int main(int argc, char** argv) {
     // A simulator folder always has its Modules folder.
     CreateDirectoryA("Modules", nullptr);
 
-    BenchOptions options;
+    HostOptions options;
     options.dllPath = dll;
     options.aircraftPath = aircraft;
     options.verbose = verbose;
     options.interactive = script.empty();
     std::string error;
-    if (!BenchStart(options, &error)) {
+    if (!HostStart(options, &error)) {
         fprintf(stderr, "simhost: %s\n", error.c_str());
         return 2;
     }
@@ -155,12 +155,12 @@ int main(int argc, char** argv) {
     if (script.empty()) {
         printf("simhost: the host window is open; close it to end. Hotkeys and the menu work as in the simulator.\n");
         fflush(stdout);
-        code = BenchRunMessageLoop();
+        code = HostRunMessageLoop();
     } else {
-        RunnerStart(runner);
-        code = BenchRunMessageLoop();
+        ScenarioStart(runner);
+        code = HostRunMessageLoop();
     }
-    BenchStop();
+    HostStop();
     if (runner.transcript) {
         fclose(runner.transcript);
     }

@@ -1,0 +1,23 @@
+// The aircraft the stand-in host flies: every aircraft built so far (none is freed while
+// the host runs, since the module may still hold one), which of them is the user's, and
+// the person's or the script's changes to its flags and centre of gravity.
+// Called on the user-interface thread.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "simhost/SimHost.h"
+#include "simhost/lib/SimAircraftFile.h"
+
+// Switches the user aircraft to one built from `path`; the old one stays alive.
+bool HostUseAircraft(const std::string& path, std::string* error);
+bool HostHasAircraft(void);
+// The description of the user aircraft (flags as they are now) and its host records.
+const SimAircraftFile& HostAircraftFile(void);
+SimAircraft* HostCurrentAircraft(void);
+void HostSetOnGround(bool onGround);
+void HostSetParkingBrake(bool set);
+void HostSetCentreOfGravity(double fraction);
+// The configuration file of the current aircraft (path relative to the host folder).
+std::string HostConfigPath(void);

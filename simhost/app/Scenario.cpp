@@ -1,0 +1,149 @@
+// The scenario runner's thread: steps in order, expectations counted, the verdict.
+#include "simhost/app/Scenario.h"
+
+#include "simhost/SimHost.h"
+#include "simhost/app/Expectations.h"
+#include "simhost/app/HostAircraft.h"
+#include "simhost/app/HostDescription.h"
+#include "simhost/app/HostObserver.h"
+#include "simhost/app/HostThread.h"
+#include "simhost/app/ModuleWindows.h"
+#include "simhost/app/ScenarioSteps.h"
+#include "simhost/app/SyntheticInput.h"
+#include "simhost/app/Transcript.h"
+#include "simhost/lib/SimText.h"
+
+namespace {
+
+struct RunnerState {
+    ScenarioOptions options;
+    ScenarioLastStep last = {0, 0, 0};
+    int failures = 0;
+    int expectations = 0;
+    bool broken = false; // a step could not be carried out
+};
+
+RunnerState& Runner() {
+    static RunnerState state;
+    return state;
+}
+
+void Fail(const std::string& why) {
+    TranscriptEmit("  FAILED: " + why);
+    Runner().failures++;
+}
+
+void ReportStart() {
+    std::vector<std::string> lines;
+    HostRunOnUi([&] {
+        const SimAircraftFile& file = HostAircraftFile();
+        lines.push_back("user aircraft: " + file.title + ", " + HostDescribeFlags() + ", centre of gravity " +
+                        SimFormatNumber(file.centreOfGravity));
+        for (const std::string& line : HostDescribeStations()) {
+            lines.push_back(line);
+        }
+        for (const std::string& line : HostDescribeSlots()) {
+            lines.push_back(line);
+        }
+    });
+    for (const std::string& line : lines) {
+        TranscriptEmit(line);
+    }
+    TranscriptFlushObservations();
+    TranscriptReportConfig(false);
+}
+
+void RunExpectation(const SimScriptStep& step) {
+    RunnerState& r = Runner();
+    std::string found;
+    r.expectations++;
+    HostRunOnUi([&] { found = ExpectationCheck(step); });
+    if (found.empty()) {
+        TranscriptEmit("  ok: " + step.text);
+    } else {
+        Fail("line " + std::to_string(step.line) + ": " + step.text + " (" + found + ")");
+    }
+}
+
+void RunActingStep(const SimScriptStep& step) {
+    RunnerState& r = Runner();
+    TranscriptFlushObservations();
+    TranscriptEmit("> " + step.text);
+    HostRunOnUi([&] { HostBeginStep(); });
+    ScenarioRunStep(step);
+    InputSettle();
+    HostRunOnUi([&] {
+        r.last.firstCall = HostStepFirstCall();
+        r.last.endCall = SimCalls().size();
+    });
+    TranscriptFlushObservations();
+    TranscriptReportDialog();
+    TranscriptReportConfig(false);
+}
+
+DWORD WINAPI RunnerThread(LPVOID) {
+    RunnerState& r = Runner();
+    ReportStart();
+    for (const SimScriptStep& step : r.options.steps) {
+        if (r.broken) {
+            break;
+        }
+        if (step.verb == "say") {
+            std::string text;
+            for (const std::string& word : step.args) {
+                text += (text.empty() ? "" : " ") + word;
+            }
+            TranscriptEmit("");
+            TranscriptEmit("# " + text);
+        } else if (step.verb == "expect") {
+            RunExpectation(step);
+        } else {
+            RunActingStep(step);
+        }
+    }
+    // A message box left open would hold the host's loop; close it as its OK button does.
+    bool boxOpen = false;
+    HostRunOnUi([&] { boxOpen = HostMessageBox() != nullptr; });
+    if (boxOpen && !r.broken) {
+        TranscriptEmit("> ok (a message box was still open at the end)");
+        std::string why;
+        if (!InputClick("OK", true, &why)) {
+            ScenarioBroken(why);
+        }
+        TranscriptFlushObservations();
+    }
+    TranscriptEmit("");
+    if (r.broken) {
+        TranscriptEmit("scenario stopped: a step could not be carried out");
+    }
+    if (r.failures == 0 && !r.broken) {
+        TranscriptEmit("scenario passed: " + std::to_string(r.expectations) + " expectations held");
+    } else {
+        TranscriptEmit("scenario FAILED: " + std::to_string(r.failures) + " of " + std::to_string(r.expectations) +
+                       " expectations failed");
+    }
+    HostQuit(r.broken ? 2 : r.failures ? 1 : 0);
+    return 0;
+}
+
+} // namespace
+
+const ScenarioOptions& ScenarioGetOptions(void) {
+    return Runner().options;
+}
+
+ScenarioLastStep& ScenarioLast(void) {
+    return Runner().last;
+}
+
+void ScenarioBroken(const std::string& why) {
+    TranscriptEmit("  ERROR: " + why);
+    Runner().broken = true;
+}
+
+void ScenarioStart(const ScenarioOptions& options) {
+    Runner().options = options;
+    TranscriptSetFile(options.transcript);
+    HANDLE thread = CreateThread(nullptr, 0, RunnerThread, nullptr, 0, nullptr);
+    CloseHandle(thread);
+}

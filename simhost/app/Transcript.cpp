@@ -1,0 +1,119 @@
+// The scenario's transcript.
+#include "simhost/app/Transcript.h"
+
+#include <map>
+#include <vector>
+
+#include "simhost/app/DialogControls.h"
+#include "simhost/app/HostAircraft.h"
+#include "simhost/app/HostObserver.h"
+#include "simhost/app/HostThread.h"
+#include "simhost/app/ModuleWindows.h"
+#include "simhost/lib/SimText.h"
+
+namespace {
+
+struct TranscriptState {
+    FILE* file = nullptr;
+    std::string dialogText;
+    std::map<std::string, std::string> configs; // path -> content last printed ("\x01" none)
+};
+
+TranscriptState& State() {
+    static TranscriptState state;
+    return state;
+}
+
+void PrintConfigFile(const std::string& path, const std::string& content, bool exists) {
+    std::string shown = SimCp1251ToUtf8(path);
+    if (!exists) {
+        TranscriptEmit("  configuration file " + shown + ": none");
+        return;
+    }
+    TranscriptEmit("  configuration file " + shown + ":");
+    size_t start = 0;
+    while (start < content.size()) {
+        size_t end = content.find('\n', start);
+        std::string line = content.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        TranscriptEmit("    " + SimCp1251ToUtf8(line));
+        if (end == std::string::npos) {
+            break;
+        }
+        start = end + 1;
+    }
+    if (content.empty()) {
+        TranscriptEmit("    (empty)");
+    }
+}
+
+} // namespace
+
+void TranscriptSetFile(FILE* file) {
+    State().file = file;
+}
+
+void TranscriptEmit(const std::string& line) {
+    std::string text = line + "\n";
+    fwrite(text.data(), 1, text.size(), stdout);
+    fflush(stdout);
+    FILE* file = State().file;
+    if (file) {
+        fwrite(text.data(), 1, text.size(), file);
+        fflush(file);
+    }
+}
+
+void TranscriptFlushObservations(void) {
+    std::vector<std::string> lines;
+    HostRunOnUi([&] { lines = HostTakeObservations(); });
+    for (const std::string& line : lines) {
+        TranscriptEmit("  " + line);
+    }
+}
+
+std::string TranscriptReadFile(const std::string& path, bool* exists) {
+    std::wstring wide = SimCp1251ToWide(path);
+    FILE* file = _wfopen(wide.c_str(), L"rb");
+    *exists = file != nullptr;
+    if (!file) {
+        return "";
+    }
+    std::string text;
+    char chunk[4096];
+    size_t got;
+    while ((got = fread(chunk, 1, sizeof(chunk), file)) > 0) {
+        text.append(chunk, got);
+    }
+    fclose(file);
+    return text;
+}
+
+void TranscriptReportConfig(bool always) {
+    std::string path;
+    HostRunOnUi([&] { path = HostConfigPath(); });
+    bool exists = false;
+    std::string content = TranscriptReadFile(path, &exists);
+    std::string key = exists ? content : std::string("\x01");
+    std::map<std::string, std::string>& known = State().configs;
+    if (always || known.find(path) == known.end() || known[path] != key) {
+        if (always || known.find(path) != known.end() || exists) {
+            PrintConfigFile(path, content, exists);
+        }
+        known[path] = key;
+    }
+}
+
+void TranscriptReportDialog(void) {
+    std::string text;
+    HostRunOnUi([&] { text = DialogDescribe(HostConfigDialog()); });
+    if (text != State().dialogText) {
+        State().dialogText = text;
+        if (!text.empty()) {
+            TranscriptEmit(text);
+            TranscriptEmit("          (✗ disabled)");
+        }
+    }
+}

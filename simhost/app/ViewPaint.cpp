@@ -1,0 +1,47 @@
+// Drawing helpers shared by the host window's views.
+#include "simhost/app/ViewPaint.h"
+
+#include "simhost/lib/SimText.h"
+
+ViewFonts& ViewGetFonts() {
+    static ViewFonts fonts = {};
+    if (!fonts.normal) {
+        fonts.normal = CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
+        fonts.bold = CreateFontW(-13, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
+        fonts.small = CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
+        fonts.screen = CreateFontW(-15, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
+    }
+    return fonts;
+}
+
+std::wstring ViewWide(const std::string& utf8) {
+    int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), (int)utf8.size(), nullptr, 0);
+    std::wstring wide((size_t)length, L'\0');
+    if (length > 0) {
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), (int)utf8.size(), &wide[0], length);
+    }
+    return wide;
+}
+
+void ViewText(HDC dc, int x, int y, const std::wstring& text, COLORREF color, HFONT font) {
+    SelectObject(dc, font);
+    SetTextColor(dc, color);
+    TextOutW(dc, x, y, text.c_str(), (int)text.size());
+}
+
+void ViewFillBox(HDC dc, const RECT& box, COLORREF color) {
+    HBRUSH brush = CreateSolidBrush(color);
+    FillRect(dc, &box, brush);
+    DeleteObject(brush);
+}
+
+void ViewFrame(HDC dc, const RECT& box, COLORREF color) {
+    HBRUSH brush = CreateSolidBrush(color);
+    FrameRect(dc, &box, brush);
+    DeleteObject(brush);
+}
+
+std::wstring ViewNumber(double value) {
+    return ViewWide(SimFormatNumber(value));
+}
+

@@ -375,4 +375,49 @@ TEST_F(AircraftCfgInHostTest, SlotsAxesAndLiveCentreOfGravity) {
     EXPECT_EQ(SimCentreOfGravity(), 0.3);
 }
 
+// The example simulator folder: every variation listed, and the untidy file read as meant.
+TEST(AircraftCfgSource, ExampleSimulatorFolder) {
+    std::vector<std::string> problems;
+    std::vector<SimListedAircraft> listed = SimListSimulatorAircraft(KFWS_EXAMPLE_SIMULATOR, &problems);
+    EXPECT_TRUE(problems.empty()) << problems[0];
+    std::string titles;
+    for (const SimListedAircraft& a : listed) {
+        titles += a.title + "|";
+    }
+    EXPECT_EQ(titles, u8"Tanker, yellow|Tanker, red|Trainer 1, red and white|Trainer 1, blue|"
+                      u8"Ан-12 военно-транспортный, серый|Ан-12 Полярная авиация|Ан-12 грузовой, белый|");
+    struct Row {
+        const char* folder;
+        int fltsim;
+        const char* model;
+        size_t stations, slots;
+        const char* lastSlotEffect;
+        const char* lastStationName;
+    } rows[] = {
+        {"Tanker", 0, "Tanker 2", 3, 3, "fx_engine smoke", "Water tank aft"},
+        {"Tanker", 1, "Tanker", 3, 3, "fx_engine smoke", "Water tank aft"},
+        {"Trainer", 1, "Trainer 1", 2, 0, "", "Passenger"},
+        {"Transport", 2, "\xC0\xED-12", 4, 4, "fx_engine_smoke", "Cargo hold aft and ramp"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.folder) + " " + std::to_string(row.fltsim));
+        SimAircraftFile file;
+        std::string error;
+        ASSERT_TRUE(SimReadAircraftSource(std::string(KFWS_EXAMPLE_SIMULATOR) + "/Aircraft/" + row.folder, row.fltsim,
+                                          &file, &error)) << error;
+        EXPECT_EQ(file.spec.atcModel, row.model);
+        EXPECT_EQ(file.spec.stations, row.stations);
+        ASSERT_EQ(file.spec.slots.size(), row.slots);
+        if (row.slots) {
+            EXPECT_EQ(file.spec.slots.back().effectFile, row.lastSlotEffect);
+        }
+        EXPECT_EQ(file.stationNames.back(), row.lastStationName);
+        EXPECT_TRUE(file.liveCentreOfGravity);
+        EXPECT_TRUE(file.outline.known);
+        EXPECT_GT(file.centreOfGravity, 0.1) << "a realistic loading";
+        EXPECT_LT(file.centreOfGravity, 0.4);
+        EXPECT_TRUE(file.spec.cfg->notes.empty()) << file.spec.cfg->notes[0].line << ": " << file.spec.cfg->notes[0].what;
+    }
+}
+
 } // namespace

@@ -1,6 +1,7 @@
-// The plan and side views of the user aircraft in the host window: a schematic aircraft
-// with its effect slots where they point now, the module's slots coloured by the load
-// (green paratroopers, orange cargo, blue liquid) and lit while the emitters run.
+// The plan and side views of the user aircraft in the host window: to scale for an
+// aircraft.cfg aircraft (ScaleViews.h), a schematic for an aircraft file, which knows
+// only its effect slots (SchematicViews.h). Both show the effect slots where they point
+// now and the exit points of the configuration file.
 #pragma once
 
 #include <windows.h>

@@ -11,6 +11,8 @@
 
 #include "simhost/SimHost.h"
 #include "simhost/app/DialogControls.h"
+#include "simhost/app/EffectFiles.h"
+#include "simhost/app/ExitPoints.h"
 #include "simhost/app/HostAircraft.h"
 #include "simhost/app/ModuleWindows.h"
 #include "simhost/app/Scenario.h"
@@ -216,6 +218,34 @@ std::string ExpectationCheck(const SimScriptStep& step) {
         }
         bool wanted = what == "passed-on";
         return seen == wanted ? "" : std::string("the key's release ") + (seen ? "reached" : "did not reach") + " the host window";
+    }
+    if (what == "exit") {
+        // expect exit S|S'|R|R' inside|outside: against the aircraft's outline.
+        const SimAircraftFile& file = HostAircraftFile();
+        if (!file.outline.known) {
+            return "the aircraft has no outline";
+        }
+        for (const ExitPoint& exit : ExitPointsRead(HostConfigPath())) {
+            if (a[1] == exit.label) {
+                bool outside = CfgPointOutside(file.outline, exit.x, exit.y, exit.z);
+                return (a[2] == "outside") == outside ? "" : std::string("it lies ") + (outside ? "outside" : "inside");
+            }
+        }
+        return "no exit point " + a[1] + " (is there a configuration file?)";
+    }
+    if (what == "effect-file") {
+        // expect effect-file K present|missing [DISPLAY NAME]: the file slot K names now.
+        double slot = -1;
+        SimParseNumber(a[1], &slot);
+        for (const ModuleSlotEffect& effect : EffectFilesOfModuleSlots(aircraft, HostSimulatorFolder())) {
+            if (HostSimulatorFolder().empty() || (double)effect.slot != slot) {
+                continue;
+            }
+            bool holds = effect.file.exists == (a[2] == "present") &&
+                         (a.size() < 4 || SimCp1251ToUtf8(effect.file.displayName) == a[3]);
+            return holds ? "" : EffectFileDescribe(effect.file, effect.name);
+        }
+        return "the module fills no slot " + a[1] + (HostSimulatorFolder().empty() ? " (no simulator folder)" : "");
     }
     return "unknown expectation";
 }

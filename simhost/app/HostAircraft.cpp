@@ -1,7 +1,9 @@
 // The aircraft the stand-in host flies.
 #include "simhost/app/HostAircraft.h"
 
+#include "simhost/app/AircraftMenu.h"
 #include "simhost/app/AircraftSource.h"
+#include "simhost/app/HostDescription.h"
 #include "simhost/app/HostObserver.h"
 #include "simhost/app/HostThread.h"
 #include "simhost/app/HostView.h"
@@ -13,6 +15,7 @@ struct Fleet {
     std::vector<SimAircraft*> aircraft; // every aircraft built; none is freed while running
     std::vector<SimAircraftFile> files;
     size_t current = 0;
+    std::string simulatorFolder;
 };
 
 Fleet& State() {
@@ -26,9 +29,9 @@ SimAircraftFile& CurrentFile() {
 
 } // namespace
 
-bool HostUseAircraft(const std::string& path, std::string* error) {
+bool HostUseAircraft(const std::string& path, int fltsim, std::string* error) {
     SimAircraftFile file;
-    if (!AircraftSourceRead(path, &file, error)) {
+    if (!AircraftSourceRead(path, fltsim, &file, error)) {
         return false;
     }
     Fleet& s = State();
@@ -37,12 +40,27 @@ bool HostUseAircraft(const std::string& path, std::string* error) {
     s.files.push_back(file);
     s.current = s.aircraft.size() - 1;
     SimSetUserAircraft(aircraft);
-    SimSetCentreOfGravity(file.centreOfGravity);
+    // An aircraft.cfg aircraft gets its centre of gravity from its station weights.
+    if (!file.liveCentreOfGravity) {
+        SimSetCentreOfGravity(file.centreOfGravity);
+    }
     HostObserverTakeSlots();
+    AircraftMenuMark(AircraftSourceIndexOf(file.cfgPath, file.fltsim));
     HWND main = HostMainWindow();
     if (main) {
         HostViewSetFlags(main, file.spec.onGround, file.spec.parkingBrake);
         HostViewInvalidate(main);
+    }
+    return true;
+}
+
+bool HostUseListedAircraft(int index, std::string* error) {
+    const SimListedAircraft& listed = AircraftSourceCatalogue()[(size_t)index];
+    if (!HostUseAircraft(listed.path, listed.fltsim, error)) {
+        return false;
+    }
+    for (const std::string& line : HostDescribeSwitch()) {
+        HostLog(line);
     }
     return true;
 }
@@ -85,4 +103,12 @@ void HostSetCentreOfGravity(double fraction) {
 
 std::string HostConfigPath(void) {
     return "Modules/KestrelFieldWorks/KFWS_Airdrop/" + CurrentFile().spec.atcModel + ".cfg";
+}
+
+void HostSetSimulatorFolder(const std::string& folder) {
+    State().simulatorFolder = folder;
+}
+
+const std::string& HostSimulatorFolder(void) {
+    return State().simulatorFolder;
 }

@@ -10,8 +10,12 @@
 #include "simhost/SimHost.h"
 #include "simhost/lib/SimAircraftFile.h"
 
-// Switches the user aircraft to one built from `path`; the old one stays alive.
-bool HostUseAircraft(const std::string& path, std::string* error);
+// Switches the user aircraft to one built from variation `fltsim` of `path`; the old one
+// stays alive.
+bool HostUseAircraft(const std::string& path, int fltsim, std::string* error);
+// Switches to an aircraft of the simulator folder's catalogue, as its aircraft selection
+// does, and logs the new user aircraft.
+bool HostUseListedAircraft(int index, std::string* error);
 bool HostHasAircraft(void);
 // The description of the user aircraft (flags as they are now) and its host records.
 const SimAircraftFile& HostAircraftFile(void);
@@ -21,3 +25,7 @@ void HostSetParkingBrake(bool set);
 void HostSetCentreOfGravity(double fraction);
 // The configuration file of the current aircraft (path relative to the host folder).
 std::string HostConfigPath(void);
+// The simulator folder whose Effects the module's slots name, when it is known ("" when
+// the host runs in a scratch folder).
+void HostSetSimulatorFolder(const std::string& folder);
+const std::string& HostSimulatorFolder(void);

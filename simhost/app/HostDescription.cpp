@@ -3,6 +3,8 @@
 
 #include <stdio.h>
 
+#include "simhost/app/EffectFiles.h"
+#include "simhost/app/ExitPoints.h"
 #include "simhost/app/HostAircraft.h"
 #include "simhost/lib/SimText.h"
 
@@ -28,6 +30,19 @@ std::string HostDescribeFlags(void) {
     return "atc_model \"" + SimCp1251ToUtf8(file.spec.atcModel) + "\", " +
            (file.spec.onGround ? "on the ground" : "in the air") + ", parking brake " +
            (file.spec.parkingBrake ? "set" : "released");
+}
+
+std::vector<std::string> HostDescribeSwitch(void) {
+    const SimAircraftFile& file = HostAircraftFile();
+    std::vector<std::string> lines = {"user aircraft now: " + file.title + ", atc_model \"" +
+                                      SimCp1251ToUtf8(file.spec.atcModel) + "\""};
+    for (const std::string& line : HostDescribeStations()) {
+        lines.push_back(line);
+    }
+    for (const std::string& line : HostDescribeSlots()) {
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 std::vector<std::string> HostDescribeStations(void) {
@@ -69,5 +84,28 @@ std::vector<std::string> HostDescribeSlots(void) {
                  own ? "  [aircraft's own]" : "");
         lines.push_back(line);
     }
+    // Which effect file each of the module's slots names, when the simulator folder is known.
+    if (!HostSimulatorFolder().empty()) {
+        for (const ModuleSlotEffect& effect : EffectFilesOfModuleSlots(aircraft, HostSimulatorFolder())) {
+            lines.push_back("    slot " + std::to_string(effect.slot) + " names " +
+                            EffectFileDescribe(effect.file, effect.name));
+        }
+    }
     return lines;
+}
+
+std::string HostDescribeExits(void) {
+    const SimAircraftFile& file = HostAircraftFile();
+    if (!file.spec.cfg || file.spec.atcModel.empty()) {
+        return "";
+    }
+    std::string text;
+    for (const ExitPoint& exit : ExitPointsRead(HostConfigPath())) {
+        text += std::string(text.empty() ? "exit points: " : ", ") + exit.label + " (" + SimFormatNumber(exit.x) + ", " +
+                SimFormatNumber(exit.y) + ", " + SimFormatNumber(exit.z) + ")" + (exit.used ? " used" : "");
+        if (file.outline.known && CfgPointOutside(file.outline, exit.x, exit.y, exit.z)) {
+            text += " OUTSIDE the outline";
+        }
+    }
+    return text;
 }

@@ -20,5 +20,10 @@ struct HostSlotView {
 std::vector<HostSlotView> HostReadSlots(SimAircraft* aircraft);
 // "atc_model \"M\", on the ground, parking brake set"
 std::string HostDescribeFlags(void);
+// What a switch of the user aircraft shows: its title and model, stations and slots.
+std::vector<std::string> HostDescribeSwitch(void);
 std::vector<std::string> HostDescribeStations(void);
 std::vector<std::string> HostDescribeSlots(void);
+// For an aircraft.cfg aircraft with a configuration file: its exit points, which of them
+// the module uses and which lie outside the outline, in one line; "" otherwise.
+std::string HostDescribeExits(void);

@@ -2,6 +2,7 @@
 #include "simhost/app/HostThread.h"
 
 #include "simhost/SimHost.h"
+#include "simhost/app/AircraftMenu.h"
 #include "simhost/app/HostAircraft.h"
 #include "simhost/app/HostObserver.h"
 #include "simhost/app/HostView.h"
@@ -91,6 +92,11 @@ LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         model.aircraft = HostCurrentAircraft();
         model.screenText = SimScreenText();
         model.lit = HostEffectsLit();
+        model.centreOfGravity = SimCentreOfGravity();
+        if (HostHasAircraft() && !HostAircraftFile().spec.atcModel.empty()) {
+            model.exits = ExitPointsRead(HostConfigPath());
+        }
+        model.simulatorFolder = HostSimulatorFolder();
         HostViewPaint(window, model);
         return 0;
     }
@@ -109,6 +115,9 @@ LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         }
         if (LOWORD(wParam) == kHostViewParkingBrakeId && HIWORD(wParam) == BN_CLICKED) {
             HostSetParkingBrake(SendMessageA((HWND)lParam, BM_GETCHECK, 0, 0) == BST_CHECKED);
+            return 0;
+        }
+        if (AircraftMenuCommand(wParam)) {
             return 0;
         }
         if (wParam == kCmdExit) {
@@ -144,12 +153,14 @@ bool HostStart(const HostOptions& options, std::string* error) {
     s.callWindow = CreateWindowExA(0, "SimHostCalls", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                    GetModuleHandleA(nullptr), nullptr);
 
-    if (!HostUseAircraft(options.aircraftPath, error)) {
+    if (!HostUseAircraft(options.aircraftPath, options.fltsim, error)) {
         return false;
     }
     // The host's window exists before the module is loaded, as in the simulator.
     s.main = SimCreateMainWindow(true);
     s.hostProc = (WNDPROC)SetWindowLongPtrA(s.main, GWLP_WNDPROC, (LONG_PTR)HostWindowProc);
+    SetWindowPos(s.main, nullptr, 0, 0, kHostViewWidth, kHostViewHeight, SWP_NOMOVE | SWP_NOZORDER);
+    AircraftMenuCreate(s.main);
     HostViewCreateControls(s.main);
     HostViewSetFlags(s.main, HostAircraftFile().spec.onGround, HostAircraftFile().spec.parkingBrake);
     SetWindowTextA(s.main, "simhost - stand-in simulator");

@@ -11,6 +11,7 @@
 struct HostOptions {
     std::string dllPath;
     std::string aircraftPath; // absolute
+    int fltsim;               // the variation of an aircraft.cfg
     bool verbose;             // log every host call
     bool interactive;         // print observations to the console as they come
 };

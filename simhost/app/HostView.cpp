@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "simhost/app/AircraftViews.h"
+#include "simhost/app/EffectFiles.h"
 #include "simhost/app/ViewPaint.h"
 #include "simhost/lib/SimText.h"
 
@@ -41,7 +42,7 @@ void DrawAircraft(HDC dc, const RECT& box, const HostViewModel& model) {
     ViewText(dc, x, y, L"atc_model: " + (model_name.empty() ? std::wstring(L"(empty)") : L"\"" + model_name + L"\""), kText,
          ViewGetFonts().normal);
     y += 18;
-    ViewText(dc, x, y, L"Centre of gravity: " + ViewNumber(model.file->centreOfGravity * 100.0) + L" % MAC", kText,
+    ViewText(dc, x, y, L"Centre of gravity: " + ViewNumber(model.centreOfGravity * 100.0) + L" % MAC", kText,
          ViewGetFonts().normal);
     y += 18;
     unsigned stations = model.aircraft ? SimStationCount(model.aircraft) : 0;
@@ -57,6 +58,7 @@ void DrawAircraft(HDC dc, const RECT& box, const HostViewModel& model) {
         L"Ctrl+Shift+0            configuration dialog",
         L"Ctrl+Shift+Alt+0      re-read the user aircraft",
         L"Menu KestrelFieldWorks > \x0414\x0435\x0441\x0430\x043D\x0442\x0438\x0440\x043E\x0432\x0430\x043D\x0438\x0435",
+        L"Menu \x0421\x0430\x043C\x043E\x043B\x0451\x0442: the simulator folder's aircraft",
     };
     ViewText(dc, x, y, L"Hotkeys (one hand)", kDim, ViewGetFonts().small);
     y += 16;
@@ -66,16 +68,21 @@ void DrawAircraft(HDC dc, const RECT& box, const HostViewModel& model) {
     }
 }
 
-void DrawStations(HDC dc, const RECT& box, SimAircraft* aircraft) {
+void DrawStations(HDC dc, const RECT& box, const HostViewModel& model) {
     int x = box.left + 12;
     int y = box.top + 4;
     ViewText(dc, x, y, L"Payload stations (lb)", kDim, ViewGetFonts().small);
     y += 18;
+    SimAircraft* aircraft = model.aircraft;
     unsigned count = aircraft ? SimStationCount(aircraft) : 0;
     if (count == 0) {
         ViewText(dc, x, y, L"none", kText, ViewGetFonts().normal);
         return;
     }
+    // Named stations (an aircraft.cfg) get a column each the width of two.
+    bool named = model.file && !model.file->stationNames.empty();
+    int columns = named ? 2 : 3;
+    int columnWidth = (box.right - box.left - 12) / columns;
     double total = 0;
     int rowHeight = 17;
     int rows = std::max(1, (int)((box.bottom - y - 22) / rowHeight));
@@ -83,14 +90,40 @@ void DrawStations(HDC dc, const RECT& box, SimAircraft* aircraft) {
         double weight = i < aircraft->stationWeights.size() ? aircraft->stationWeights[i] : 0.0;
         total += weight;
         int column = (int)i / rows;
-        if (column > 2) {
+        if (column >= columns) {
             continue;
         }
         int row = (int)i % rows;
-        ViewText(dc, x + column * 110, y + row * rowHeight, std::to_wstring(i + 1) + L": " + ViewNumber(weight), kText,
-             ViewGetFonts().normal);
+        std::wstring name;
+        if (named && i < model.file->stationNames.size() && !model.file->stationNames[i].empty()) {
+            name = L" " + ViewWide(model.file->stationNames[i]);
+        }
+        ViewText(dc, x + column * columnWidth, y + row * rowHeight,
+                 std::to_wstring(i + 1) + name + L": " + ViewNumber(weight), kText, ViewGetFonts().normal);
     }
     ViewText(dc, x, box.bottom - 20, L"total " + ViewNumber(total) + L" lb", kText, ViewGetFonts().bold);
+}
+
+// The effect files the module's slots name, as found in the simulator folder.
+void DrawEffectFiles(HDC dc, const RECT& box, const HostViewModel& model) {
+    int x = box.left + 12;
+    int y = box.top + 4;
+    ViewText(dc, x, y, L"Effect files of the module's slots (simulator's Effects folder)", kDim, ViewGetFonts().small);
+    y += 18;
+    std::vector<ModuleSlotEffect> effects = EffectFilesOfModuleSlots(model.aircraft, model.simulatorFolder);
+    if (effects.empty()) {
+        ViewText(dc, x, y, L"none: the module fills no slot now", kText, ViewGetFonts().normal);
+    }
+    for (const ModuleSlotEffect& effect : effects) {
+        if (y > box.bottom - 16) {
+            break;
+        }
+        COLORREF colour = effect.file.exists ? kText : RGB(255, 60, 60);
+        std::string line = EffectFileDescribe(effect.file, effect.name);
+        line = line.substr(line.find('\\') + 1); // the heading names the folder
+        ViewText(dc, x, y, std::to_wstring(effect.slot) + L"  " + ViewWide(line), colour, ViewGetFonts().small);
+        y += 17;
+    }
 }
 
 } // namespace
@@ -147,16 +180,21 @@ void HostViewPaint(HWND window, const HostViewModel& model) {
 
     RECT aircraftBox = {0, 0, kLeftWidth, kDialogHeight};
     DrawAircraft(dc, aircraftBox, model);
-    RECT flagsLabel = {0, kDialogHeight, kLeftWidth, kDialogHeight + 12};
-    (void)flagsLabel;
     ViewText(dc, 16, kDialogHeight - 4, L"Aircraft flags (click to change)", kDim, ViewGetFonts().small);
-    RECT stationsBox = {0, kDialogHeight + 44, kLeftWidth, height - 8};
-    DrawStations(dc, stationsBox, model.aircraft);
+    bool effects = !model.simulatorFolder.empty();
+    RECT stationsBox = {0, kDialogHeight + 44, kLeftWidth, height - (effects ? 110 : 8)};
+    DrawStations(dc, stationsBox, model);
+    if (effects) {
+        RECT effectsBox = {0, height - 104, kLeftWidth, height - 8};
+        DrawEffectFiles(dc, effectsBox, model);
+    }
 
     int right = kLeftWidth + 10;
     RECT screenBox = {right, 8, width - 8, 212};
     DrawScreen(dc, screenBox, model.screenText);
-    int planHeight = (height - 228) * 3 / 5;
+    // An aircraft drawn to scale is wider than it is high: the plan view gets more room.
+    bool toScale = model.file && model.file->spec.cfg;
+    int planHeight = (height - 228) * (toScale ? 68 : 60) / 100;
     RECT planBox = {right, 220, width - 8, 220 + planHeight};
     RECT sideBox = {right, planBox.bottom + 8, width - 8, height - 8};
     AircraftViewsDraw(dc, planBox, sideBox, model);

@@ -2,8 +2,8 @@
 // the way the simulator does and either runs a scenario script (printing a transcript)
 // or opens the host window for a person.
 //
-//   simhost.exe --aircraft FILE [--script FILE] [--dll PATH] [--root DIR] [--out DIR]
-//               [--transcript FILE] [--verbose]
+//   simhost.exe (--aircraft PATH [--fltsim N] | --simulator DIR) [--script FILE] [--dll PATH]
+//               [--root DIR] [--out DIR] [--transcript FILE] [--verbose]
 #include <windows.h>
 
 #include <fcntl.h>
@@ -13,6 +13,8 @@
 
 #include <string>
 
+#include "simhost/app/AircraftSource.h"
+#include "simhost/app/HostAircraft.h"
 #include "simhost/app/HostThread.h"
 #include "simhost/app/Scenario.h"
 #include "simhost/lib/SimScript.h"
@@ -21,14 +23,20 @@
 namespace {
 
 const char kUsage[] =
-    "usage: simhost.exe --aircraft FILE [--script FILE] [options]\n"
+    "usage: simhost.exe --aircraft PATH [--fltsim N] [--script FILE] [options]\n"
+    "       simhost.exe --simulator DIR [--aircraft PATH [--fltsim N]] [--script FILE] [options]\n"
     "\n"
     "Loads KFWS_Airdrop.dll into a stand-in simulator window. With --script the scenario\n"
     "runs and its transcript is printed (exit code 0 when every expectation held, 1 when\n"
     "one failed, 2 when a step could not be carried out); without it the window stays\n"
     "open for a person until it is closed.\n"
     "\n"
-    "  --aircraft FILE     the user aircraft (an aircraft file; see examples/aircraft)\n"
+    "  --aircraft PATH     the user aircraft: an aircraft file (see examples/aircraft), an\n"
+    "                      aircraft.cfg (any letter case) or a folder holding one\n"
+    "  --fltsim N          the variation [fltsim.N] of an aircraft.cfg (default 0)\n"
+    "  --simulator DIR     a simulator folder: the root (as --root), its aircraft are every\n"
+    "                      variation of DIR/Aircraft/*/aircraft.cfg, listed in the window's\n"
+    "                      menu; the first is the user aircraft unless --aircraft is given\n"
     "  --script FILE       a scenario to run\n"
     "  --dll PATH          the module (default: KFWS_Airdrop.dll beside simhost.exe)\n"
     "  --root DIR          the simulator folder holding Modules/ (default: the current\n"
@@ -59,13 +67,24 @@ std::string WithSlash(const std::string& folder) {
 
 int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
-    std::string aircraft, script, dll, root, out, transcriptPath;
+    std::string aircraft, script, dll, root, out, transcriptPath, simulator;
+    int fltsim = 0;
     bool verbose = false;
     for (int i = 1; i < argc; i++) {
         std::string arg = argv[i];
         bool hasValue = i + 1 < argc;
         if (arg == "--aircraft" && hasValue) {
             aircraft = argv[++i];
+        } else if (arg == "--fltsim" && hasValue) {
+            char* end = nullptr;
+            long value = strtol(argv[++i], &end, 10);
+            if (end == argv[i] || *end || value < 0 || value > 9999) {
+                fprintf(stderr, "simhost: --fltsim takes a variation number, not '%s'\n", argv[i]);
+                return 2;
+            }
+            fltsim = (int)value;
+        } else if (arg == "--simulator" && hasValue) {
+            simulator = argv[++i];
         } else if (arg == "--script" && hasValue) {
             script = argv[++i];
         } else if (arg == "--dll" && hasValue) {
@@ -86,14 +105,30 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (aircraft.empty()) {
-        fprintf(stderr, "simhost: --aircraft is required\n\n%s", kUsage);
+    if (aircraft.empty() && simulator.empty()) {
+        fprintf(stderr, "simhost: --aircraft or --simulator is required\n\n%s", kUsage);
+        return 2;
+    }
+    if (!simulator.empty() && !root.empty()) {
+        fprintf(stderr, "simhost: --simulator is the root already; give --root or --simulator\n");
         return 2;
     }
     // Every path is made absolute before the current folder becomes the simulator folder.
     char self[MAX_PATH];
     GetModuleFileNameA(nullptr, self, sizeof(self));
     dll = dll.empty() ? Folder(self) + "KFWS_Airdrop.dll" : FullPath(dll);
+    if (!simulator.empty()) {
+        root = simulator;
+        std::string error;
+        if (!AircraftSourceListSimulator(FullPath(simulator), &error)) {
+            fprintf(stderr, "simhost: %s\n", error.c_str());
+            return 2;
+        }
+        if (aircraft.empty()) {
+            aircraft = AircraftSourceCatalogue()[0].path;
+            fltsim = AircraftSourceCatalogue()[0].fltsim;
+        }
+    }
     aircraft = FullPath(aircraft);
     out = WithSlash(FullPath(out.empty() ? "." : out));
     CreateDirectoryA(out.c_str(), nullptr);
@@ -140,10 +175,14 @@ int main(int argc, char** argv) {
     }
     // A simulator folder always has its Modules folder.
     CreateDirectoryA("Modules", nullptr);
+    if (!temporaryRoot && !root.empty()) {
+        HostSetSimulatorFolder(root); // where the module's effect files are looked for
+    }
 
     HostOptions options;
     options.dllPath = dll;
     options.aircraftPath = aircraft;
+    options.fltsim = fltsim;
     options.verbose = verbose;
     options.interactive = script.empty();
     std::string error;

@@ -36,9 +36,8 @@ void Fail(const std::string& why) {
 void ReportStart() {
     std::vector<std::string> lines;
     HostRunOnUi([&] {
-        const SimAircraftFile& file = HostAircraftFile();
-        lines.push_back("user aircraft: " + file.title + ", " + HostDescribeFlags() + ", centre of gravity " +
-                        SimFormatNumber(file.centreOfGravity));
+        lines.push_back("user aircraft: " + HostAircraftFile().title + ", " + HostDescribeFlags() +
+                        ", centre of gravity " + SimFormatNumber(SimCentreOfGravity()));
         for (const std::string& line : HostDescribeStations()) {
             lines.push_back(line);
         }

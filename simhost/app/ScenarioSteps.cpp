@@ -6,6 +6,7 @@
 
 #include <stdlib.h>
 
+#include "simhost/app/AircraftSource.h"
 #include "simhost/app/HostAircraft.h"
 #include "simhost/app/HostDescription.h"
 #include "simhost/app/HostThread.h"
@@ -124,24 +125,23 @@ void ScenarioRunStep(const SimScriptStep& step) {
             HostRunOnUi([&] { HostSetParkingBrake(flag); });
         }
     } else if (verb == "aircraft") {
+        // A title of the simulator folder's aircraft, as its aircraft selection lists
+        // them (the switch logs itself), or a file.
+        int listed = AircraftSourceFind(a[0]);
         std::string path = Resolve(a[0], options.scriptDir);
         std::string why;
         bool ok = false;
         std::vector<std::string> lines;
         HostRunOnUi([&] {
-            ok = HostUseAircraft(path, &why);
-            if (ok) {
-                const SimAircraftFile& file = HostAircraftFile();
-                lines.push_back("user aircraft now: " + file.title + ", atc_model \"" +
-                                SimCp1251ToUtf8(file.spec.atcModel) + "\"");
-                for (const std::string& line : HostDescribeStations()) {
-                    lines.push_back(line);
-                }
-                for (const std::string& line : HostDescribeSlots()) {
-                    lines.push_back(line);
-                }
+            if (listed >= 0) {
+                ok = HostUseListedAircraft(listed, &why);
+            } else if ((ok = HostUseAircraft(path, 0, &why))) {
+                lines = HostDescribeSwitch();
             }
         });
+        if (!ok && GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES && !AircraftSourceCatalogue().empty()) {
+            why = "no aircraft of the simulator folder is titled \"" + a[0] + "\", nor is it a file";
+        }
         if (!ok) {
             ScenarioBroken(why);
         }

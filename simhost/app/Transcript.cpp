@@ -6,6 +6,7 @@
 
 #include "simhost/app/DialogControls.h"
 #include "simhost/app/HostAircraft.h"
+#include "simhost/app/HostDescription.h"
 #include "simhost/app/HostObserver.h"
 #include "simhost/app/HostThread.h"
 #include "simhost/app/ModuleWindows.h"
@@ -16,6 +17,7 @@ namespace {
 struct TranscriptState {
     FILE* file = nullptr;
     std::string dialogText;
+    std::string exits; // the exit points line last printed
     std::map<std::string, std::string> configs; // path -> content last printed ("\x01" none)
 };
 
@@ -101,6 +103,13 @@ void TranscriptReportConfig(bool always) {
     if (always || known.find(path) == known.end() || known[path] != key) {
         if (always || known.find(path) != known.end() || exists) {
             PrintConfigFile(path, content, exists);
+            // The exit points the file gives, whenever they change.
+            std::string exits;
+            HostRunOnUi([&] { exits = HostDescribeExits(); });
+            if (!exits.empty() && exits != State().exits) {
+                TranscriptEmit("  " + exits);
+            }
+            State().exits = exits;
         }
         known[path] = key;
     }

@@ -61,7 +61,7 @@ const ExpectRule kExpectations[] = {
     {"screen", 1, 1},     {"shown", 1, 1},   {"no-message", 0, 0}, {"stations", 0, 99},
     {"events", 1, 99},    {"slot", 2, 5},    {"dialog", 1, 1},     {"control", 2, 3},
     {"config", 2, 2},     {"no-config", 1, 1},   {"config-file", 1, 1}, {"messagebox", 1, 1}, {"menu", 1, 99},
-    {"swallowed", 0, 0},  {"passed-on", 0, 0},
+    {"swallowed", 0, 0},  {"passed-on", 0, 0},  {"exit", 2, 2},     {"effect-file", 2, 3},
 };
 
 bool Fail(std::string* error, int line, const std::string& what) {

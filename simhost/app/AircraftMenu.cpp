@@ -1,0 +1,65 @@
+// The host's own aircraft selection menu.
+#include "simhost/app/AircraftMenu.h"
+
+#include "simhost/app/AircraftSource.h"
+#include "simhost/app/HostAircraft.h"
+#include "simhost/app/HostObserver.h"
+
+namespace {
+
+const UINT kFirstId = 41000;
+
+HMENU& Popup() {
+    static HMENU popup = nullptr;
+    return popup;
+}
+
+std::wstring Wide(const std::string& utf8) {
+    int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), (int)utf8.size(), nullptr, 0);
+    std::wstring wide((size_t)(length > 0 ? length : 0), L'\0');
+    if (length > 0) {
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), (int)utf8.size(), &wide[0], length);
+    }
+    return wide;
+}
+
+} // namespace
+
+void AircraftMenuCreate(HWND window) {
+    const std::vector<SimListedAircraft>& catalogue = AircraftSourceCatalogue();
+    HMENU bar = GetMenu(window);
+    if (catalogue.empty() || !bar) {
+        return;
+    }
+    HMENU popup = CreatePopupMenu();
+    for (size_t i = 0; i < catalogue.size(); i++) {
+        AppendMenuW(popup, MF_STRING, kFirstId + i, Wide(catalogue[i].title).c_str());
+    }
+    AppendMenuW(bar, MF_POPUP, (UINT_PTR)popup, L"\x0421\x0430\x043C\x043E\x043B\x0451\x0442"); // Самолёт
+    Popup() = popup;
+    DrawMenuBar(window);
+}
+
+bool AircraftMenuCommand(WPARAM wParam) {
+    UINT id = LOWORD(wParam);
+    size_t count = AircraftSourceCatalogue().size();
+    if (!Popup() || id < kFirstId || id >= kFirstId + count) {
+        return false;
+    }
+    std::string error;
+    if (!HostUseListedAircraft((int)(id - kFirstId), &error)) {
+        HostLog("cannot switch the aircraft: " + error);
+    }
+    return true;
+}
+
+void AircraftMenuMark(int index) {
+    HMENU popup = Popup();
+    if (!popup) {
+        return;
+    }
+    int count = GetMenuItemCount(popup);
+    for (int i = 0; i < count; i++) {
+        CheckMenuItem(popup, (UINT)i, MF_BYPOSITION | (i == index ? MF_CHECKED : MF_UNCHECKED));
+    }
+}

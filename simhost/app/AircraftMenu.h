@@ -1,0 +1,14 @@
+// The host's own aircraft selection: a top-level menu «Самолёт» beside the module's,
+// listing every variation of the simulator folder's aircraft by title, the user
+// aircraft ticked. Choosing one switches the user aircraft as the simulator does.
+// Called on the user-interface thread.
+#pragma once
+
+#include <windows.h>
+
+// Adds the menu to the window's menu bar (nothing without a catalogue).
+void AircraftMenuCreate(HWND window);
+// Handles a WM_COMMAND of one of its items: true when it was one.
+bool AircraftMenuCommand(WPARAM wParam);
+// Ticks catalogue entry `index` (-1: none).
+void AircraftMenuMark(int index);

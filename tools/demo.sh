@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The module's main job in the stand-in simulator, for a newcomer to follow: runs the
-# demo scenario (configure an aircraft through the dialog, load, drop, status report,
-# cargo, emergency unload) and leaves its transcript, the configuration file it made and
-# PNG pictures of the host window and the dialog in out/demo/.
+# demo scenario on a copy of the example simulator folder (choose the transport, configure
+# it through the dialog, load, drop, status report, cargo, emergency unload) and leaves its
+# transcript, the simulator folder with the configuration file it made and PNG pictures of
+# the host window and the dialog in out/demo/.
 # Called by ./dev demo with the build folder; ./dev has started the display and Wine.
 set -euo pipefail
 
@@ -11,13 +12,14 @@ BUILD_DIR=${1:?usage: tools/demo.sh BUILD_DIR}
 OUT=$ROOT/out/demo
 
 rm -rf "$OUT"
-mkdir -p "$OUT/simulator"
+mkdir -p "$OUT"
+cp -R "$ROOT/examples/simulator" "$OUT/simulator"
 cd "$OUT"
 status=0
 "$ROOT/cmake/wine-run.sh" "$BUILD_DIR/simhost.exe" \
-  --aircraft "$ROOT/examples/aircraft/transport.aircraft" \
+  --simulator "$OUT/simulator" \
   --script "$ROOT/simhost/scenarios/demo.script" \
-  --root "$OUT/simulator" --out "$OUT" --transcript "$OUT/transcript.txt" || status=$?
+  --out "$OUT" --transcript "$OUT/transcript.txt" || status=$?
 
 # The pictures are written uncompressed; ImageMagick, where present, packs them smaller.
 if convert -version 2>/dev/null | grep -q ImageMagick; then

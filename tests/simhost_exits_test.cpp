@@ -1,0 +1,76 @@
+// The stand-in host's reading of the exit points (the module's whole-number rule and
+// which points get an effect) and its look-up of the module's effect files.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "simhost/app/EffectFiles.h"
+#include "simhost/app/ExitPoints.h"
+
+namespace {
+
+TEST(ExitPoints, ValuesReadAsTheModuleReadsThem) {
+    const struct {
+        const char* text;
+        long value;
+    } cases[] = {
+        {"-70.5", -70}, {"12abc", 12}, {"+7", 7}, {"abc", 0}, {"", 0},
+        {"99999999999", 2147483647}, {"-99999999999", -2147483647L - 1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.value, ExitPointsParseValue(c.text)) << c.text;
+    }
+}
+
+// Which of S, S', R, R' get an effect, for each row of the module's placement table.
+TEST(ExitPoints, UsedPointsFollowVariantMethodAndExitType) {
+    const struct {
+        const char* variant;
+        const char* method;
+        const char* type;
+        const char* used; // S S' R R'
+    } cases[] = {
+        {"1", "1", "1", "--x-"}, {"1", "1", "2", "x---"}, {"1", "1", "3", "----"}, {"1", "2", "1", "--xx"},
+        {"1", "2", "2", "xx--"}, {"1", "2", "3", "x-x-"}, {"1", "2", "4", "----"}, {"1", "3", "1", "----"},
+        {"2", "2", "3", "--x-"}, {"3", "1", "2", "--x-"}, {"0", "1", "1", "----"},
+    };
+    ScratchRoot root;
+    for (const auto& c : cases) {
+        WriteConfigFile("M", std::string("[General]\r\nKFWS_Airdrop_variant=") + c.variant + "\r\nKFWS_Airdrop_metod=" +
+                                 c.method + "\r\nKFWS_Airdrop_type=" + c.type +
+                                 "\r\nKFWS_Airdrop_left_x=-3\r\nKFWS_Airdrop_left_y=1.9\r\nKFWS_Airdrop_down_z=-12\r\n");
+        std::vector<ExitPoint> points = ExitPointsRead(ConfigPathOf("M"));
+        ASSERT_EQ(4u, points.size());
+        std::string used;
+        for (const ExitPoint& point : points) {
+            used += point.used ? 'x' : '-';
+        }
+        EXPECT_EQ(c.used, used) << c.variant << c.method << c.type;
+        EXPECT_EQ(-3, points[0].x);
+        EXPECT_EQ(3, points[1].x);
+        EXPECT_EQ(1, points[1].y);
+        EXPECT_EQ(-12, points[3].z);
+    }
+    EXPECT_TRUE(ExitPointsRead(ConfigPathOf("none")).empty());
+}
+
+TEST(EffectFiles, PresenceAndDisplayName) {
+    ScratchRoot root;
+    CreateDirectoryA("Effects", nullptr);
+    WriteWholeFile("Effects/fx_named.fx", "[Library Effect]\r\nLifetime=5\r\nDisplay Name=Drop smoke\r\n");
+    WriteWholeFile("Effects/fx_bare.fx", "[Properties]\r\nSpot=1\r\n");
+    CreateDirectoryA("Effects/fx_folder.fx", nullptr);
+    const struct {
+        const char* name;
+        const char* described;
+    } cases[] = {
+        {"fx_named.fx", "Effects\\fx_named.fx: present, «Drop smoke»"},
+        {"fx_bare.fx", "Effects\\fx_bare.fx: present, no display name"},
+        {"fx_missing.fx", "Effects\\fx_missing.fx: missing"},
+        {"fx_folder.fx", "Effects\\fx_folder.fx: missing"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.described, EffectFileDescribe(EffectFileLookUp(root.Path(), c.name), c.name)) << c.name;
+    }
+}
+
+} // namespace

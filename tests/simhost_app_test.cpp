@@ -1,8 +1,10 @@
-// The stand-in host's reading of the exit points (the module's whole-number rule and
-// which points get an effect) and its look-up of the module's effect files.
+// The stand-in host program's own helpers: its reading of the exit points (the module's
+// whole-number rule and which points get an effect), its look-up of the module's effect
+// files, and the catalogue of a simulator folder's aircraft behind its aircraft menu.
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "simhost/app/AircraftSource.h"
 #include "simhost/app/EffectFiles.h"
 #include "simhost/app/ExitPoints.h"
 
@@ -71,6 +73,45 @@ TEST(EffectFiles, PresenceAndDisplayName) {
     for (const auto& c : cases) {
         EXPECT_EQ(c.described, EffectFileDescribe(EffectFileLookUp(root.Path(), c.name), c.name)) << c.name;
     }
+}
+
+TEST(AircraftSource, CatalogueOfTheExampleSimulatorFolder) {
+    std::string error;
+    ASSERT_TRUE(AircraftSourceListSimulator(KFWS_EXAMPLE_SIMULATOR, &error)) << error;
+    const std::vector<SimListedAircraft>& catalogue = AircraftSourceCatalogue();
+    ASSERT_EQ(7u, catalogue.size());
+    int grey = AircraftSourceFind("Ан-12 военно-транспортный, серый");
+    int polar = AircraftSourceFind("Ан-12 Полярная авиация");
+    ASSERT_GE(grey, 0);
+    ASSERT_GE(polar, 0);
+    EXPECT_EQ(catalogue[grey].path, catalogue[polar].path);
+    EXPECT_EQ(1, catalogue[polar].fltsim - catalogue[grey].fltsim);
+    EXPECT_EQ(-1, AircraftSourceFind("Ан-12"));
+    // The menu ticks the entry of the aircraft flown, whatever the letter case of its path.
+    std::string upper = catalogue[polar].path;
+    for (char& ch : upper) {
+        ch = (char)toupper((unsigned char)ch);
+    }
+    EXPECT_EQ(polar, AircraftSourceIndexOf(upper, catalogue[polar].fltsim));
+    EXPECT_EQ(-1, AircraftSourceIndexOf(catalogue[polar].path, 9));
+    EXPECT_EQ(-1, AircraftSourceIndexOf("", -1));
+}
+
+TEST(AircraftSource, AFolderWithABrokenPackageOrNoneIsRefused) {
+    ScratchRoot root;
+    std::string error;
+    CreateDirectoryA("Aircraft", nullptr);
+    EXPECT_FALSE(AircraftSourceListSimulator(root.Path(), &error));
+    EXPECT_NE(std::string::npos, error.find("no aircraft.cfg")) << error;
+    CreateDirectoryA("Aircraft/Good", nullptr);
+    WriteWholeFile("Aircraft/Good/aircraft.cfg", "[fltsim.0]\r\ntitle=Good\r\natc_model=G\r\n");
+    ASSERT_TRUE(AircraftSourceListSimulator(root.Path(), &error)) << error;
+    EXPECT_EQ(1u, AircraftSourceCatalogue().size());
+    CreateDirectoryA("Aircraft/Bad", nullptr);
+    WriteWholeFile("Aircraft/Bad/aircraft.cfg", "[General]\r\natc_model=B\r\n");
+    EXPECT_FALSE(AircraftSourceListSimulator(root.Path(), &error));
+    EXPECT_NE(std::string::npos, error.find("Bad")) << error;
+    EXPECT_NE(std::string::npos, error.find("line ")) << error;
 }
 
 } // namespace

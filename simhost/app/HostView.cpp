@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "simhost/app/AircraftSource.h"
 #include "simhost/app/AircraftViews.h"
 #include "simhost/app/EffectFiles.h"
 #include "simhost/app/ViewPaint.h"
@@ -58,13 +59,16 @@ void DrawAircraft(HDC dc, const RECT& box, const HostViewModel& model) {
         L"Ctrl+Shift+0            configuration dialog",
         L"Ctrl+Shift+Alt+0      re-read the user aircraft",
         L"Menu KestrelFieldWorks > \x0414\x0435\x0441\x0430\x043D\x0442\x0438\x0440\x043E\x0432\x0430\x043D\x0438\x0435",
-        L"Menu \x0421\x0430\x043C\x043E\x043B\x0451\x0442: the simulator folder's aircraft",
     };
     ViewText(dc, x, y, L"Hotkeys (one hand)", kDim, ViewGetFonts().small);
     y += 16;
     for (const wchar_t* line : kHotkeys) {
         ViewText(dc, x, y, line, kText, ViewGetFonts().normal);
         y += 17;
+    }
+    if (!AircraftSourceCatalogue().empty()) {
+        ViewText(dc, x, y, L"Menu \x0421\x0430\x043C\x043E\x043B\x0451\x0442: the simulator folder's aircraft", kText,
+                 ViewGetFonts().normal);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "simhost/SimHost.h"
 #include "simhost/app/AircraftMenu.h"
+#include "simhost/app/AircraftSource.h"
 #include "simhost/app/HostAircraft.h"
 #include "simhost/app/HostObserver.h"
 #include "simhost/app/HostView.h"
@@ -161,6 +162,7 @@ bool HostStart(const HostOptions& options, std::string* error) {
     s.hostProc = (WNDPROC)SetWindowLongPtrA(s.main, GWLP_WNDPROC, (LONG_PTR)HostWindowProc);
     SetWindowPos(s.main, nullptr, 0, 0, kHostViewWidth, kHostViewHeight, SWP_NOMOVE | SWP_NOZORDER);
     AircraftMenuCreate(s.main);
+    AircraftMenuMark(AircraftSourceIndexOf(HostAircraftFile().cfgPath, HostAircraftFile().fltsim));
     HostViewCreateControls(s.main);
     HostViewSetFlags(s.main, HostAircraftFile().spec.onGround, HostAircraftFile().spec.parkingBrake);
     SetWindowTextA(s.main, "simhost - stand-in simulator");

@@ -158,3 +158,28 @@ TEST(ReleaseEffects, EachFileTheModuleNamesIsCompleteAndItsBitmapsAreShipped) {
 }
 
 }  // namespace
+
+namespace {
+
+// The guides as the release ships them: HTML pages declaring UTF-8, their tables turned
+// into HTML, and every picture they show shipped beside them.
+TEST(ReleaseGuides, HtmlPagesWithTheirPictures) {
+    for (const char* lang : {"ru", "en"}) {
+        std::string docs = StageMain() + "Modules\\KestrelFieldWorks\\Docs\\";
+        std::string html = ReadWholeFile(docs + "user-guide." + lang + ".html");
+        SCOPED_TRACE(lang);
+        ASSERT_EQ(html.compare(0, 15, "<!DOCTYPE html>"), 0);
+        EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
+        EXPECT_NE(html.find("<table>"), std::string::npos);
+        EXPECT_EQ(html.find("|---|"), std::string::npos) << "a table left as text";
+        for (size_t at = html.find("<img src=\""); at != std::string::npos;
+             at = html.find("<img src=\"", at + 1)) {
+            size_t start = at + 10;
+            std::string picture = html.substr(start, html.find('"', start) - start);
+            for (char& c : picture) if (c == '/') c = '\\';
+            EXPECT_TRUE(FileExists(docs + picture)) << picture;
+        }
+    }
+}
+
+}  // namespace

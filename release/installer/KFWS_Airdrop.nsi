@@ -32,6 +32,8 @@ Var OWNENTRY  ; the uninstaller: 1 when the uninstall entry describes this insta
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_LANGDLL_ALLLANGUAGES
+!define MUI_LANGDLL_WINDOWTITLE "Язык установки / Setup language"
+!define MUI_LANGDLL_INFO "Выберите язык / Choose a language:"
 !define MUI_LANGDLL_REGISTRY_ROOT HKLM
 !define MUI_LANGDLL_REGISTRY_KEY "${UNINST_KEY}"
 !define MUI_LANGDLL_REGISTRY_VALUENAME "Installer Language"

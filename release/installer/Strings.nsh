@@ -2,8 +2,8 @@
 
 LangString SecMainName ${LANG_RUSSIAN} "KFWS_Airdrop: модуль, эффекты, руководство"
 LangString SecMainName ${LANG_ENGLISH} "KFWS_Airdrop: module, effects, guide"
-LangString SecToolsName ${LANG_RUSSIAN} "simhost: проверка точек выброски (для авторов самолётов)"
-LangString SecToolsName ${LANG_ENGLISH} "simhost: trying exit points (for aircraft makers)"
+LangString SecToolsName ${LANG_RUSSIAN} "simhost для авторов самолётов"
+LangString SecToolsName ${LANG_ENGLISH} "simhost for aircraft makers"
 
 LangString DirTop ${LANG_RUSSIAN} "Выберите папку симулятора: ту, где лежит fs9.exe. Модуль ляжет в её папку Modules, эффекты — в Effects."
 LangString DirTop ${LANG_ENGLISH} "Choose the simulator's folder, the one holding fs9.exe. The module goes into its Modules folder, the effects into Effects."

@@ -22,8 +22,9 @@ def write_bmp(path, pixels):
         out.write(header + info + data)
 
 
-def canopy(x, y):
-    """A round canopy seen from the side, its gores striped, lines down to the jumper."""
+def canopy(x, y, jumper=True):
+    """A round canopy seen from the side, its gores striped, lines down to the jumper
+    (or, for a load, to the point the load hangs from)."""
     cx, top, rx, ry = 31.5, 6.0, 27.0, 20.0
     dx, dy = (x - cx) / rx, (y - (top + ry)) / ry
     if y <= top + ry and dx * dx + dy * dy <= 1.0:
@@ -38,7 +39,7 @@ def canopy(x, y):
             lx = edge + (cx - edge) * t
             if abs(x - lx) < 0.6:
                 return (60, 60, 60, 200)
-    if jumper_y - 3 <= y <= jumper_y + 9 and abs(x - cx) <= 2.5:
+    if jumper and jumper_y - 3 <= y <= jumper_y + 9 and abs(x - cx) <= 2.5:
         return (70, 80, 50, 255)
     return (0, 0, 0, 0)
 
@@ -67,7 +68,9 @@ def spray(x, y, seed=[12345]):
 def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
-    for name, draw in (('fx_KFWS_Canopy.bmp', canopy), ('fx_KFWS_Crate.bmp', crate),
+    for name, draw in (('fx_KFWS_Canopy.bmp', canopy),
+                       ('fx_KFWS_CargoChute.bmp', lambda x, y: canopy(x, y, jumper=False)),
+                       ('fx_KFWS_Crate.bmp', crate),
                        ('fx_KFWS_Spray.bmp', spray)):
         write_bmp(os.path.join(out, name),
                   [[draw(x, y) for x in range(SIZE)] for y in range(SIZE)])

@@ -56,7 +56,7 @@ Face=1
 
 [ParticleAttributes.0]
 Blend Mode=1
-Texture=fx_KFWS_Canopy.bmp
+Texture=fx_KFWS_CargoChute.bmp
 Color Start=255, 255, 255, 255
 Color End=255, 255, 255, 220
 Jitter Distance=0.00, 0.00
@@ -84,7 +84,7 @@ X Rotation=0.00, 0.00
 Y Rotation=0.00, 0.00
 Z Rotation=0.00, 0.00
 X Offset=0.00, 0.00
-Y Offset=-10.00, -10.00
+Y Offset=-8.00, -8.00
 Z Offset=0.00, 0.00
 
 [Particle.1]

@@ -11,7 +11,7 @@ BUILD_DIR=${1:?usage: tools/package.sh BUILD_DIR}
 VERSION=$("$ROOT/release/version.sh" "$ROOT/src/module/Version.h")
 NAME=KFWS_Airdrop-$VERSION
 RELEASE=$BUILD_DIR/release
-OUT=$ROOT/out/package
+OUT=${KFWS_PACKAGE_OUT:-$ROOT/out/package}
 STAGE=$OUT/$NAME
 
 for built in "$RELEASE/$NAME-setup.exe" "$RELEASE/stage/main/Modules/KFWS_Airdrop.dll"; do

@@ -1,36 +1,36 @@
 #!/usr/bin/env bash
-# Makes the release zip in out/package/: the module, the stand-in simulator with its
-# example aircraft and demo scenario, an example configuration file and the user guide
-# in Russian and English. Called by ./dev package with the build folder.
+# Makes the release in out/package/: KFWS_Airdrop-<version>.zip, laid out as the
+# simulator's folder (Modules\, Effects\, Effects\Texture\, Modules\KestrelFieldWorks\Docs\,
+# simhost in Modules\KestrelFieldWorks\Tools\) with ПРОЧТИ.txt and README.txt at its top,
+# and beside it the setup program KFWS_Airdrop-<version>-setup.exe. Both come from the
+# release tree the build lays out in BUILD_DIR/release. Called by ./dev package.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD_DIR=${1:?usage: tools/package.sh BUILD_DIR}
-VERSION=1.0.0.377
+VERSION=$("$ROOT/release/version.sh" "$ROOT/src/module/Version.h")
 NAME=KFWS_Airdrop-$VERSION
-STAGE=$ROOT/out/package/$NAME
-ZIP=$ROOT/out/package/$NAME.zip
+RELEASE=$BUILD_DIR/release
+OUT=${KFWS_PACKAGE_OUT:-$ROOT/out/package}
+STAGE=$OUT/$NAME
 
-for built in KFWS_Airdrop.dll simhost.exe; do
-  [ -f "$BUILD_DIR/$built" ] || { echo "[package] $BUILD_DIR/$built is missing: build first" >&2; exit 1; }
+for built in "$RELEASE/$NAME-setup.exe" "$RELEASE/stage/main/Modules/KFWS_Airdrop.dll"; do
+  [ -f "$built" ] || { echo "[package] $built is missing: build first (needs makensis, cmark-gfm)" >&2; exit 1; }
 done
 
-rm -rf "$STAGE" "$ZIP"
-mkdir -p "$STAGE/Modules/KestrelFieldWorks/KFWS_Airdrop" "$STAGE/simhost/aircraft"
-# What goes into the simulator's folder.
-cp "$BUILD_DIR/KFWS_Airdrop.dll" "$STAGE/Modules/"
-cp "$ROOT/examples/Modules/KestrelFieldWorks/KFWS_Airdrop/"*.cfg "$STAGE/Modules/KestrelFieldWorks/KFWS_Airdrop/"
-# The stand-in simulator finds the module beside itself.
-cp "$BUILD_DIR/simhost.exe" "$BUILD_DIR/KFWS_Airdrop.dll" "$STAGE/simhost/"
-cp "$ROOT/examples/aircraft/"*.aircraft "$STAGE/simhost/aircraft/"
-cp "$ROOT/simhost/scenarios/demo.script" "$STAGE/simhost/"
-cp "$ROOT/docs/user-guide.ru.md" "$STAGE/USER-GUIDE.ru.md"
-cp "$ROOT/docs/user-guide.en.md" "$STAGE/USER-GUIDE.en.md"
+rm -rf "$STAGE" "$OUT/$NAME.zip" "$OUT/$NAME-setup.exe"
+mkdir -p "$STAGE"
+cp -r "$RELEASE/stage/main/." "$RELEASE/stage/tools/." "$STAGE/"
+# The notes at the top: UTF-8 with a byte-order mark and Windows line ends, for Notepad.
+note() { { printf '\357\273\277'; sed -e "s/@VERSION@/$VERSION/g" -e 's/\r\?$/\r/' "$1"; } >"$2"; }
+note "$ROOT/release/text/readme.ru.txt" "$STAGE/ПРОЧТИ.txt"
+note "$ROOT/release/text/readme.en.txt" "$STAGE/README.txt"
 
-# Text files get Windows line ends, for Notepad.
-find "$STAGE" \( -name '*.md' -o -name '*.aircraft' -o -name '*.script' \) -print0 |
-  while IFS= read -r -d '' text; do sed -i 's/\r\?$/\r/' "$text"; done
-
-(cd "$ROOT/out/package" && zip -q -r -X "$NAME.zip" "$NAME")
-echo "[package] $ZIP"
-(cd "$ROOT/out/package" && zip -sf "$NAME.zip")
+# Names stored as UTF-8 with the flag that says so (Windows shows ПРОЧТИ.txt as such).
+LC_ALL=C.UTF-8 bsdtar --format zip --options zip:hdrcharset=UTF-8 -C "$STAGE" -cf "$OUT/$NAME.zip" \
+  ПРОЧТИ.txt README.txt Modules Effects
+cp "$RELEASE/$NAME-setup.exe" "$OUT/"
+rm -rf "$STAGE"
+echo "[package] $OUT/$NAME.zip"
+echo "[package] $OUT/$NAME-setup.exe"
+LC_ALL=C.UTF-8 bsdtar -tf "$OUT/$NAME.zip"

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Lays out the release as it lands in the simulator's folder, for the installer and the
+# zip alike, and writes the installer's file lists from that layout:
+#   OUT/stage/main   the module, the effect files and bitmaps, the guides (HTML) with
+#                    their pictures and the example configuration file
+#   OUT/stage/tools  simhost with a copy of the module, the example aircraft, the example
+#                    simulator folder (when the tree has one) and the scenarios
+#   OUT/nsis/<part>-install.nsh, -delete.nsh, -rmdir.nsh   one line per folder or file
+# Usage: release/stage.sh SOURCE_ROOT BUILD_DIR OUT
+set -euo pipefail
+
+ROOT=$1 BUILD_DIR=$2 OUT=$3
+VERSION=$("$ROOT/release/version.sh" "$ROOT/src/module/Version.h")
+MAIN=$OUT/stage/main TOOLS=$OUT/stage/tools NSIS=$OUT/nsis
+KFW=Modules/KestrelFieldWorks
+
+for built in KFWS_Airdrop.dll simhost.exe; do
+  [ -f "$BUILD_DIR/$built" ] || { echo "stage.sh: $BUILD_DIR/$built is missing" >&2; exit 1; }
+done
+rm -rf "$OUT/stage" "$NSIS"
+mkdir -p "$MAIN/Effects/Texture" "$MAIN/$KFW/Docs" "$MAIN/$KFW/KFWS_Airdrop" "$TOOLS/$KFW/Tools/aircraft" \
+  "$TOOLS/$KFW/Tools/scenarios" "$NSIS"
+
+crlf() { sed 's/\r\?$/\r/' "$1" >"$2"; }
+
+# The simulator's side: module, effects, bitmaps.
+cp "$BUILD_DIR/KFWS_Airdrop.dll" "$MAIN/Modules/"
+for fx in "$ROOT"/release/effects/*.fx; do crlf "$fx" "$MAIN/Effects/$(basename "$fx")"; done
+python3 "$ROOT/release/make_textures.py" "$MAIN/Effects/Texture"
+
+# The guides as HTML pages, with the pictures they show, and the example configuration.
+for lang in ru en; do
+  md=$ROOT/docs/user-guide.$lang.md
+  title=$(sed -n '1s/^# *//p' "$md" | sed "s/^KFWS_Airdrop /KFWS_Airdrop $VERSION /")
+  {
+    printf '<!DOCTYPE html>\n<html lang="%s">\n<head>\n<meta charset="utf-8">\n' "$lang"
+    printf '<title>%s</title>\n' "$title"
+    cat "$ROOT/release/text/guide-style.html"
+    printf '</head>\n<body>\n'
+    cmark-gfm --extension table --extension autolink "$md" |
+      sed -e "1s|^<h1>KFWS_Airdrop |<h1>KFWS_Airdrop $VERSION |" \
+          -e 's|href="\(user-guide\.[a-z]*\)\.md|href="\1.html|g'
+    printf '</body>\n</html>\n'
+  } >"$MAIN/$KFW/Docs/user-guide.$lang.html"
+  { grep -o '!\[[^]]*\]([^)]*)' "$md" || true; } | sed 's/.*](\([^)]*\))/\1/' | while read -r pic; do
+    case "$pic" in /*|*..*|*://*) echo "stage.sh: picture outside docs/: $pic" >&2; exit 1 ;; esac
+    mkdir -p "$MAIN/$KFW/Docs/$(dirname "$pic")"
+    cp "$ROOT/docs/$pic" "$MAIN/$KFW/Docs/$pic"
+  done
+done
+cp "$ROOT/examples/Modules/KestrelFieldWorks/KFWS_Airdrop/"*.cfg "$MAIN/$KFW/Docs/"
+
+# The tools for aircraft makers: simhost finds the module beside itself.
+cp "$BUILD_DIR/simhost.exe" "$BUILD_DIR/KFWS_Airdrop.dll" "$TOOLS/$KFW/Tools/"
+for f in "$ROOT"/examples/aircraft/*.aircraft; do crlf "$f" "$TOOLS/$KFW/Tools/aircraft/$(basename "$f")"; done
+for f in "$ROOT"/simhost/scenarios/*.script; do crlf "$f" "$TOOLS/$KFW/Tools/scenarios/$(basename "$f")"; done
+if [ -d "$ROOT/examples/simulator" ]; then cp -r "$ROOT/examples/simulator" "$TOOLS/$KFW/Tools/simulator"; fi
+
+# The installer's lists, from the layout: <part>-install.nsh creates each folder (parents
+# first) through KFWS_MakeDir, which notes the folders it creates, then writes the files;
+# <part>-delete.nsh deletes exactly those files and <part>-rmdir.nsh the folders (children
+# first) through KFWS_RemoveDirIfMade.
+nsis_path() { sed -e 's/\$/$$/g' -e 's|/|\\|g'; }
+for part in main tools; do
+  src=$OUT/stage/$part
+  (cd "$src" && find . -mindepth 1 -type d | sed 's|^\./||' | LC_ALL=C sort) >"$NSIS/$part.dirs"
+  (cd "$src" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) >"$NSIS/$part.files"
+  {
+    nsis_path <"$NSIS/$part.dirs" | sed 's|.*|!insertmacro KFWS_MakeDir "&"|'
+    while read -r f; do
+      printf 'SetOutPath "$INSTDIR\\%s"\n' "$(dirname "$f" | nsis_path)"
+      printf 'File "%s"\n' "$(printf '%s' "$src/$f" | sed 's/\$/$$/g')"
+    done <"$NSIS/$part.files"
+  } >"$NSIS/$part-install.nsh"
+  nsis_path <"$NSIS/$part.files" | sed 's|.*|Delete "$SIMDIR\\&"|' >"$NSIS/$part-delete.nsh"
+  LC_ALL=C sort -r "$NSIS/$part.dirs" | nsis_path |
+    sed 's|.*|!insertmacro KFWS_RemoveDirIfMade "&"|' >"$NSIS/$part-rmdir.nsh"
+done
+echo "$VERSION" >"$OUT/version.txt"

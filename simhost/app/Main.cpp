@@ -4,6 +4,7 @@
 //
 //   simhost.exe --aircraft FILE [--script FILE] [--dll PATH] [--root DIR] [--out DIR]
 //               [--transcript FILE] [--verbose]
+//   simhost.exe --check PATH [--root DIR] [--json] [--lang ru|en]   (the readiness check)
 #include <windows.h>
 
 #include <fcntl.h>
@@ -15,6 +16,7 @@
 
 #include "simhost/app/Bench.h"
 #include "simhost/app/Runner.h"
+#include "simhost/check/CheckCommand.h"
 #include "simhost/lib/SimScript.h"
 #include "simhost/lib/SimFiles.h"
 
@@ -59,6 +61,9 @@ std::string WithSlash(const std::string& folder) {
 
 int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
+    if (IsCheckCommand(argc, argv)) {
+        return RunCheckCommand(argc, argv); // no window, no module
+    }
     std::string aircraft, script, dll, root, out, transcriptPath;
     bool verbose = false;
     for (int i = 1; i < argc; i++) {

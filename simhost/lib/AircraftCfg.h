@@ -1,7 +1,7 @@
 // The simulator's own aircraft description, aircraft.cfg, read as leniently as the
 // simulator reads it: section and key names in any letter case, blanks and tabs around
 // names and values, whole-line and trailing comments (';' or '//'), values in double
-// quotes, trailing commas, CRLF, LF or mixed line ends, ANSI text kept as its bytes.
+// quotes, trailing commas, CRLF, LF, CR or mixed line ends, ANSI text kept as its bytes.
 // Numbered lists (smoke.N, station_load.N, point.N, [fltsim.N]) start at 0 and are read
 // while their numbers are consecutive.
 //
@@ -38,8 +38,16 @@ struct CfgContactPoint {
     double lon, lat, vert; // feet from the datum
 };
 
+// A line the reader passed over (a list entry without its numbers, say), for readiness reports.
+struct CfgNote {
+    int line;
+    std::string what;
+};
+
 struct AircraftCfg {
     std::string path;
+    int lines = 0;               // lines in the file
+    std::vector<CfgNote> notes;  // at most kCfgMaxNotes, in line order
     std::vector<CfgVariation> variations;
 
     std::string generalAtcModel; // [General] atc_model, file bytes
@@ -63,6 +71,8 @@ struct AircraftCfg {
     std::optional<double> htailLon, vtailLon;
 };
 
+const size_t kCfgMaxNotes = 100;
+
 // Parses the text of an aircraft.cfg. False, with `error` as "line N: what", for a text
 // that is not an aircraft.cfg (no [fltsim.0] section with a title, say).
 bool ParseAircraftCfg(const std::string& text, AircraftCfg* cfg, std::string* error);
@@ -81,3 +91,19 @@ bool CfgMeanAerodynamicChord(const AircraftCfg& cfg, double* mac, double* lemacL
 // position of the empty aircraft and the stations, fuel left out. False without the
 // empty weight, its CG position or the MAC.
 bool CfgCentreOfGravity(const AircraftCfg& cfg, const std::vector<double>& stationWeights, double* fraction);
+
+// The aircraft's outline as the file gives it: the box around its wheels and scrape points
+// of [contact_points] (datum feet), widened to +-wing_span/2 laterally. The contact points
+// rarely reach the top of the aircraft, so the box reaches at least as far above the datum
+// as its lowest point lies below it. `known` is false without any wheel or scrape point.
+struct CfgOutline {
+    double minLon, maxLon, minLat, maxLat, minVert, maxVert;
+    bool known;
+};
+bool CfgAircraftOutline(const AircraftCfg& cfg, CfgOutline* outline);
+// Whether a point in the effect-slot axes (x lateral right, y vertical up, z longitudinal
+// forward, feet from the datum) lies outside the outline by more than kCfgOutlineTolerance
+// feet on any axis (an exit point may sit on the skin), or is not finite. False for an
+// unknown outline.
+const double kCfgOutlineTolerance = 1.0;
+bool CfgPointOutside(const CfgOutline& outline, double x, double y, double z);

@@ -1,0 +1,213 @@
+// The aircraft-specific reading of aircraft.cfg: variations, [General], weights and
+// stations, smoke emitters, contact points and wing geometry, with the centre of gravity
+// and the outline computed from them. The line and section syntax is CfgScanner's.
+//
+// Numbers: each field is read as strtod reads its start. A scalar key whose first field
+// holds no finite number counts as absent. A list entry (station_load.N, smoke.N,
+// point.N) whose numbers are missing or not numbers is broken: it ends its list, as a gap
+// in the numbering does, so entry k is always the file's number k. A [fltsim.N] section
+// without a title ends the list of variations the same way.
+#include "simhost/lib/AircraftCfg.h"
+
+#include <math.h>
+
+#include <algorithm>
+
+#include "simhost/lib/CfgScanner.h"
+#include "simhost/lib/SimFiles.h"
+
+namespace {
+
+bool KeepSection(const std::string& name) {
+    return name == "general" || name == "weight_and_balance" || name == "smokesystem" ||
+           name == "contact_points" || name == "airplane_geometry" || name.compare(0, 7, "fltsim.") == 0;
+}
+
+void Note(AircraftCfg* cfg, int line, const std::string& what) {
+    if (cfg->notes.size() < kCfgMaxNotes) {
+        cfg->notes.push_back(CfgNote{line, what});
+    }
+}
+
+const CfgValue* Find(const CfgSection* section, const std::string& key) {
+    if (!section) {
+        return nullptr;
+    }
+    auto found = section->keys.find(key);
+    return found == section->keys.end() ? nullptr : &found->second;
+}
+
+const CfgSection* Section(const CfgDocument& document, const std::string& name) {
+    auto found = document.sections.find(name);
+    return found == document.sections.end() ? nullptr : &found->second;
+}
+
+// Field `index` of a key's value as a number.
+std::optional<double> Number(const CfgSection* section, const char* key, size_t index, AircraftCfg* cfg) {
+    const CfgValue* value = Find(section, key);
+    if (!value) {
+        return std::nullopt;
+    }
+    std::vector<std::string> fields = CfgFields(value->text);
+    double number;
+    if (index >= fields.size()) {
+        return std::nullopt;
+    }
+    if (!CfgNumber(fields[index], &number)) {
+        Note(cfg, value->line, std::string(key) + ": not a number, ignored");
+        return std::nullopt;
+    }
+    return number;
+}
+
+// The first `count` fields of a list entry as numbers; false (with a note) when broken.
+bool EntryNumbers(const CfgValue& value, const std::string& key, size_t first, size_t count,
+                  std::vector<std::string>* fields, double* numbers, AircraftCfg* cfg) {
+    *fields = CfgFields(value.text);
+    for (size_t i = 0; i < count; i++) {
+        if (first + i >= fields->size() || !CfgNumber((*fields)[first + i], &numbers[i])) {
+            Note(cfg, value.line, key + ": missing or broken number; the list ends here");
+            return false;
+        }
+    }
+    return true;
+}
+
+void ReadVariations(const CfgDocument& document, AircraftCfg* cfg) {
+    for (int n = 0;; n++) {
+        const CfgSection* section = Section(document, "fltsim." + std::to_string(n));
+        if (!section) {
+            return;
+        }
+        const CfgValue* title = Find(section, "title");
+        if (!title || title->text.empty()) {
+            Note(cfg, section->line, "[fltsim." + std::to_string(n) + "] has no title; the variations end here");
+            return;
+        }
+        const CfgValue* model = Find(section, "atc_model");
+        cfg->variations.push_back(CfgVariation{n, section->line, title->text, model ? model->text : "", model != nullptr});
+    }
+}
+
+void ReadWeights(const CfgDocument& document, AircraftCfg* cfg) {
+    const CfgSection* section = Section(document, "weight_and_balance");
+    cfg->maxGrossWeight = Number(section, "max_gross_weight", 0, cfg);
+    cfg->emptyWeight = Number(section, "empty_weight", 0, cfg);
+    cfg->datumLon = Number(section, "reference_datum_position", 0, cfg).value_or(0);
+    cfg->datumLat = Number(section, "reference_datum_position", 1, cfg).value_or(0);
+    cfg->datumVert = Number(section, "reference_datum_position", 2, cfg).value_or(0);
+    cfg->emptyCgLon = Number(section, "empty_weight_cg_position", 0, cfg);
+    cfg->emptyCgLat = Number(section, "empty_weight_cg_position", 1, cfg);
+    cfg->emptyCgVert = Number(section, "empty_weight_cg_position", 2, cfg);
+    cfg->cgForwardLimit = Number(section, "cg_forward_limit", 0, cfg);
+    cfg->cgAftLimit = Number(section, "cg_aft_limit", 0, cfg);
+    for (size_t k = 0;; k++) {
+        std::string key = "station_load." + std::to_string(k);
+        const CfgValue* value = Find(section, key);
+        std::vector<std::string> fields;
+        double numbers[4];
+        if (!value || !EntryNumbers(*value, key, 0, 4, &fields, numbers, cfg)) {
+            break;
+        }
+        CfgStation station{numbers[0], numbers[1], numbers[2], numbers[3], fields.size() > 4 ? fields[4] : ""};
+        if (const CfgValue* name = Find(section, "station_name." + std::to_string(k))) {
+            if (station.name.empty()) {
+                station.name = name->text;
+            }
+        }
+        cfg->stations.push_back(station);
+    }
+}
+
+void ReadSmokes(const CfgDocument& document, AircraftCfg* cfg) {
+    const CfgSection* section = Section(document, "smokesystem");
+    for (size_t k = 0;; k++) {
+        std::string key = "smoke." + std::to_string(k);
+        const CfgValue* value = Find(section, key);
+        std::vector<std::string> fields;
+        double numbers[3];
+        if (!value || !EntryNumbers(*value, key, 0, 3, &fields, numbers, cfg)) {
+            break;
+        }
+        cfg->smokes.push_back(CfgSmoke{numbers[0], numbers[1], numbers[2], fields.size() > 3 ? fields[3] : ""});
+    }
+}
+
+void ReadContactPoints(const CfgDocument& document, AircraftCfg* cfg) {
+    const CfgSection* section = Section(document, "contact_points");
+    for (size_t k = 0;; k++) {
+        std::string key = "point." + std::to_string(k);
+        const CfgValue* value = Find(section, key);
+        std::vector<std::string> fields;
+        double numbers[4];
+        if (!value || !EntryNumbers(*value, key, 0, 4, &fields, numbers, cfg)) {
+            break;
+        }
+        cfg->contactPoints.push_back(CfgContactPoint{(int)numbers[0], numbers[1], numbers[2], numbers[3]});
+    }
+}
+
+void ReadGeometry(const CfgDocument& document, AircraftCfg* cfg) {
+    const CfgSection* section = Section(document, "airplane_geometry");
+    cfg->wingArea = Number(section, "wing_area", 0, cfg);
+    cfg->wingSpan = Number(section, "wing_span", 0, cfg);
+    cfg->wingRootChord = Number(section, "wing_root_chord", 0, cfg);
+    cfg->wingSweep = Number(section, "wing_sweep", 0, cfg);
+    cfg->wingApexLon = Number(section, "wing_pos_apex_lon", 0, cfg);
+    cfg->htailLon = Number(section, "htail_pos_lon", 0, cfg);
+    cfg->vtailLon = Number(section, "vtail_pos_lon", 0, cfg);
+}
+
+bool Fail(std::string* error, int line, const std::string& what) {
+    *error = "line " + std::to_string(line < 1 ? 1 : line) + ": " + what;
+    return false;
+}
+
+} // namespace
+
+bool ParseAircraftCfg(const std::string& text, AircraftCfg* cfg, std::string* error) {
+    std::string path = cfg->path;
+    *cfg = AircraftCfg();
+    cfg->path = path;
+    if (text.compare(0, 2, "\xFF\xFE") == 0 || text.compare(0, 2, "\xFE\xFF") == 0) {
+        return Fail(error, 1, "UTF-16 text; an aircraft.cfg is ANSI text");
+    }
+    CfgDocument document;
+    CfgScan(text, KeepSection, &document);
+    cfg->lines = document.lines;
+    const CfgSection* first = Section(document, "fltsim.0");
+    if (!first) {
+        return Fail(error, document.lines, "not an aircraft.cfg: no [fltsim.0] section");
+    }
+    ReadVariations(document, cfg);
+    if (cfg->variations.empty()) {
+        return Fail(error, first->line, "not an aircraft.cfg: [fltsim.0] has no title");
+    }
+    const CfgValue* model = Find(Section(document, "general"), "atc_model");
+    cfg->hasGeneralAtcModel = model != nullptr;
+    cfg->generalAtcModel = model ? model->text : "";
+    ReadWeights(document, cfg);
+    ReadSmokes(document, cfg);
+    ReadContactPoints(document, cfg);
+    ReadGeometry(document, cfg);
+    std::sort(cfg->notes.begin(), cfg->notes.end(), [](const CfgNote& a, const CfgNote& b) { return a.line < b.line; });
+    return true;
+}
+
+bool ReadAircraftCfg(const std::string& path, AircraftCfg* cfg, std::string* error) {
+    std::string text;
+    if (!SimReadFile(path, &text)) {
+        *error = path + ": cannot open";
+        return false;
+    }
+    cfg->path = path;
+    if (!ParseAircraftCfg(text, cfg, error)) {
+        *error = path + ": " + *error;
+        return false;
+    }
+    return true;
+}
+
+std::string CfgAtcModel(const AircraftCfg& cfg, const CfgVariation& v) {
+    return v.atcModel.empty() ? cfg.generalAtcModel : v.atcModel;
+}

@@ -1,0 +1,163 @@
+// The tolerant line and section scanner of aircraft.cfg files (rules in CfgScanner.h).
+#include "simhost/lib/CfgScanner.h"
+
+#include <math.h>
+#include <stdlib.h>
+#include <string.h>
+
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// [begin, end) with blanks and tabs removed on both sides.
+void Trim(const std::string& text, size_t* begin, size_t* end) {
+    while (*begin < *end && IsBlank(text[*begin])) {
+        (*begin)++;
+    }
+    while (*end > *begin && IsBlank(text[*end - 1])) {
+        (*end)--;
+    }
+}
+
+std::string Lower(const std::string& text, size_t begin, size_t end) {
+    std::string lower(text, begin, end - begin);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') {
+            c = (char)(c - 'A' + 'a');
+        }
+    }
+    return lower;
+}
+
+bool StartsComment(const std::string& text, size_t at, size_t end) {
+    return text[at] == ';' || (text[at] == '/' && at + 1 < end && text[at + 1] == '/');
+}
+
+// The value of a key line, from just after '=' to the line end.
+std::string ValueOf(const std::string& text, size_t begin, size_t end) {
+    while (begin < end && IsBlank(text[begin])) {
+        begin++;
+    }
+    size_t stop = end;
+    if (begin < end && text[begin] == '"') {
+        begin++;
+        const void* quote = memchr(text.data() + begin, '"', end - begin);
+        stop = quote ? (size_t)((const char*)quote - text.data()) : end;
+    } else {
+        for (size_t i = begin; i < end; i++) {
+            if (StartsComment(text, i, end)) {
+                stop = i;
+                break;
+            }
+        }
+    }
+    while (stop > begin && (IsBlank(text[stop - 1]) || text[stop - 1] == ',')) {
+        stop--;
+    }
+    return std::string(text, begin, stop - begin);
+}
+
+} // namespace
+
+void CfgScan(const std::string& text, bool (*keep)(const std::string& lowerName), CfgDocument* document) {
+    document->sections.clear();
+    document->lines = 0;
+    size_t at = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    CfgSection* current = nullptr;
+    const size_t size = text.size();
+    while (at < size) {
+        size_t end = at;
+        while (end < size && text[end] != '\r' && text[end] != '\n') {
+            end++;
+        }
+        size_t next = end;
+        if (next < size) {
+            next += (text[next] == '\r' && next + 1 < size && text[next + 1] == '\n') ? 2 : 1;
+        }
+        int line = ++document->lines;
+        size_t begin = at;
+        at = next;
+        Trim(text, &begin, &end);
+        if (begin == end || StartsComment(text, begin, end)) {
+            continue;
+        }
+        if (text[begin] == '[') {
+            const void* close = memchr(text.data() + begin, ']', end - begin);
+            if (!close) {
+                continue;
+            }
+            size_t nameBegin = begin + 1;
+            size_t nameEnd = (size_t)((const char*)close - text.data());
+            Trim(text, &nameBegin, &nameEnd);
+            std::string name = Lower(text, nameBegin, nameEnd);
+            if (!keep(name)) {
+                current = nullptr;
+                continue;
+            }
+            auto inserted = document->sections.emplace(name, CfgSection());
+            current = &inserted.first->second;
+            if (inserted.second) {
+                current->line = line;
+            }
+            continue;
+        }
+        const void* equals = memchr(text.data() + begin, '=', end - begin);
+        if (!equals || !current) {
+            continue;
+        }
+        size_t keyEnd = (size_t)((const char*)equals - text.data());
+        size_t keyBegin = begin;
+        size_t valueBegin = keyEnd + 1;
+        Trim(text, &keyBegin, &keyEnd);
+        std::string key = Lower(text, keyBegin, keyEnd);
+        if (current->keys.count(key)) {
+            continue;
+        }
+        current->keys.emplace(key, CfgValue{ValueOf(text, valueBegin, end), line});
+    }
+}
+
+std::vector<std::string> CfgFields(const std::string& value) {
+    std::vector<std::string> fields;
+    size_t begin = 0;
+    while (true) {
+        size_t comma = value.find(',', begin);
+        size_t end = comma == std::string::npos ? value.size() : comma;
+        size_t b = begin, e = end;
+        Trim(value, &b, &e);
+        if (e - b >= 2 && value[b] == '"' && value[e - 1] == '"') {
+            b++;
+            e--;
+        }
+        fields.push_back(value.substr(b, e - b));
+        if (comma == std::string::npos) {
+            break;
+        }
+        begin = comma + 1;
+    }
+    return fields;
+}
+
+bool CfgNumber(const std::string& field, double* value) {
+    // strtod gets a bounded copy: a number is never 64 bytes long, and a field of
+    // millions of digits must not cost the C library's big-number arithmetic.
+    char buffer[64];
+    size_t length = field.size() < sizeof(buffer) - 1 ? field.size() : sizeof(buffer) - 1;
+    memcpy(buffer, field.data(), length);
+    buffer[length] = '\0';
+    char* end = nullptr;
+    double parsed = strtod(buffer, &end);
+    if (end == buffer || (size_t)(end - buffer) == sizeof(buffer) - 1 || !isfinite(parsed)) {
+        return false;
+    }
+    // Hexadecimal and "nan"/"inf" words are not numbers in these files.
+    for (const char* c = buffer; c < end; c++) {
+        if (*c == 'x' || *c == 'X' || *c == 'n' || *c == 'N' || *c == 'i' || *c == 'I') {
+            return false;
+        }
+    }
+    *value = parsed;
+    return true;
+}

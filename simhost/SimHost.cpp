@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include "simhost/lib/AircraftCfg.h"
+
 namespace {
 
 struct HostState {
@@ -88,7 +90,7 @@ double HOST_CALL HostReadAircraftValue(int variable, int a, int b) {
     call.args[0] = a;
     call.args[1] = b;
     Record(call);
-    return Host().centreOfGravity;
+    return SimCentreOfGravity();
 }
 
 int HOST_CALL HostSetStationWeight(void* object, int a, int b, double weight, int station) {
@@ -161,6 +163,9 @@ SimAircraft* SimCreateAircraft(const SimAircraftSpec& spec) {
     SimSetStationCount(aircraft, spec.stations);
     SimSetOnGround(aircraft, spec.onGround);
     SimSetParkingBrake(aircraft, spec.parkingBrake);
+    aircraft->stationWeights = spec.stationWeights;
+    aircraft->cfg = spec.cfg;
+    aircraft->centreOfGravityFixed = false;
 
     aircraft->slots.resize(spec.slots.size());
     aircraft->slotNames.resize(spec.slots.size());
@@ -239,6 +244,19 @@ void SimSetPayloadSetterAvailable(bool available) {
 
 void SimSetCentreOfGravity(double fraction) {
     Host().centreOfGravity = fraction;
+    if (Host().userAircraft) {
+        Host().userAircraft->centreOfGravityFixed = true;
+    }
+}
+
+double SimCentreOfGravity(void) {
+    const SimAircraft* aircraft = Host().userAircraft;
+    double live;
+    if (aircraft && aircraft->cfg && !aircraft->centreOfGravityFixed &&
+        CfgCentreOfGravity(*aircraft->cfg, aircraft->stationWeights, &live)) {
+        return live;
+    }
+    return Host().centreOfGravity;
 }
 
 void SimSetStationWeightHook(const std::function<void(int)>& hook) {

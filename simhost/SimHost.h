@@ -7,10 +7,13 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "module/HostAbi.h"
+
+struct AircraftCfg;
 
 enum HostCallKind {
     kCallGetUserAircraft,
@@ -43,6 +46,8 @@ struct SimAircraftSpec {
     bool onGround;
     bool parkingBrake;
     std::vector<SimSlotSpec> slots;
+    std::vector<double> stationWeights;     // starting weights, index 0 is station 1 (missing: 0 lb)
+    std::shared_ptr<const AircraftCfg> cfg; // the aircraft.cfg it was built from, or null
 };
 
 // One simulated aircraft: the host records as raw bytes.
@@ -53,6 +58,8 @@ struct SimAircraft {
     std::vector<std::vector<unsigned char> > slots;
     std::vector<std::string> slotNames; // the host's own effect file name texts
     std::vector<double> stationWeights; // index 0 is station 1; set through the PayloadSetter
+    std::shared_ptr<const AircraftCfg> cfg; // from the spec; gives the live centre of gravity
+    bool centreOfGravityFixed;              // SimSetCentreOfGravity was called while it was the user's
 };
 
 // ---- Aircraft ----
@@ -72,7 +79,13 @@ double SimSlotCoord(const SimAircraft* aircraft, size_t k, int axis); // axis 0 
 void SimSetUserAircraft(SimAircraft* aircraft);
 SimAircraft* SimUserAircraft(void);
 void SimSetPayloadSetterAvailable(bool available); // false: GetPayloadSetter returns null
-void SimSetCentreOfGravity(double fraction);       // ReadAircraftValue(158, 0, 0)
+// ReadAircraftValue(158, 0, 0). For a user aircraft built from an aircraft.cfg whose
+// weights and geometry allow it, the host computes the value live from the current
+// station weights (CfgCentreOfGravity) until SimSetCentreOfGravity is called while that
+// aircraft is the user's: from then on it, like every other aircraft, gets the fixed value.
+void SimSetCentreOfGravity(double fraction);
+// What ReadAircraftValue(158, 0, 0) answers now (no host call is recorded).
+double SimCentreOfGravity(void);
 // Runs after every SetStationWeight (e.g. to change the station count during the spread).
 void SimSetStationWeightHook(const std::function<void(int station)>& hook);
 

@@ -3,12 +3,17 @@
 // the centre of gravity and the outline.
 #include <windows.h>
 
+#include <math.h>
+#include <stdio.h>
+
 #include <random>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
 #include "simhost/lib/AircraftCfg.h"
+#include "simhost/lib/SimAircraftFile.h"
 
 namespace {
 
@@ -199,6 +204,219 @@ TEST(AircraftCfgReader, AnyBytesAndHugeInputStayLinear) {
         ASSERT_TRUE(ParseAircraftCfg(*text, &cfg, &error)) << error;
         EXPECT_LT(GetTickCount() - start, 3000u);
         EXPECT_EQ(cfg.smokes.size(), text == &longLine ? 0u : 100000u);
+    }
+}
+
+// A small transport: two stations, three smoke lines, a swept wing. atc_model Ан-12 (CP1251).
+const char kTransportCfg[] =
+    "[General]\r\natc_model=Old name\r\n"
+    "[fltsim.0]\r\ntitle=Transport Ан-12 grey\r\natc_model=Ан-12\r\n"
+    "[fltsim.1]\r\ntitle=Transport white\r\n"
+    "[WEIGHT_AND_BALANCE]\r\nempty_weight=60000\r\nreference_datum_position=-2,0,0\r\n"
+    "empty_weight_CG_position=1,0,0\r\nstation_load.0=200,20,0,0,Экипаж\r\nstation_load.1=1000,-10,0,0\r\n"
+    "[SMOKESYSTEM]\r\nsmoke.0=-30,2,1,fx_a\r\nsmoke.1=-31,-2,4,fx_b\r\nsmoke.2=5,6,7,fx c\r\n"
+    "[airplane_geometry]\r\nwing_area=1000\r\nwing_span=100\r\nwing_root_chord=15\r\nwing_sweep=30\r\n"
+    "wing_pos_apex_lon=5\r\n"
+    "[contact_points]\r\npoint.0=1,20,0,-8\r\npoint.1=1,-5,10,-8\r\npoint.2=2,-40,0,3\r\npoint.3=3,60,0,-20\r\n";
+
+// The centre of gravity by hand for kTransportCfg: taper 2*1000/(100*15)-1 = 1/3, so
+// MAC = 2/3*15*(1+1/3+1/9)/(4/3) = 130/12 and LEMAC = 5 - 100/6*(5/3)/(4/3)*tan 30deg;
+// the weight-averaged position is from the datum, which lies 2 ft aft of the reference point.
+double HandCentreOfGravity(double w0, double w1) {
+    double mac = 130.0 / 12.0;
+    double lemac = 5.0 - 100.0 / 6.0 * (5.0 / 3.0) / (4.0 / 3.0) * tan(30.0 * 3.14159265358979323846 / 180.0);
+    double cg = (60000.0 * 1.0 + w0 * 20.0 + w1 * -10.0) / (60000.0 + w0 + w1) - 2.0;
+    return (lemac - cg) / mac;
+}
+
+TEST(AircraftCfgGeometry, OutlineAndPointsOutside) {
+    AircraftCfg cfg;
+    std::string error;
+    ASSERT_TRUE(ParseAircraftCfg(kTransportCfg, &cfg, &error)) << error;
+    CfgOutline outline;
+    ASSERT_TRUE(CfgAircraftOutline(cfg, &outline));
+    // The skid at lon 60 is no outline point; the span widens it to +-50; the top is at +8.
+    EXPECT_EQ(outline.minLon, -40);
+    EXPECT_EQ(outline.maxLon, 20);
+    EXPECT_EQ(outline.minLat, -50);
+    EXPECT_EQ(outline.maxLat, 50);
+    EXPECT_EQ(outline.minVert, -8);
+    EXPECT_EQ(outline.maxVert, 8);
+    struct Row {
+        double x, y, z;
+        bool outside;
+    } rows[] = {{0, 0, 0, false},    {-50.9, 0, 0, false}, {51.1, 0, 0, true}, {0, -9.1, 0, true},
+                {0, 8.9, 0, false},  {0, 0, -41.5, true},  {0, 0, 20.5, false}, {0, 0, 21.5, true},
+                {NAN, 0, 0, true}};
+    for (const Row& row : rows) {
+        EXPECT_EQ(CfgPointOutside(outline, row.x, row.y, row.z), row.outside) << row.x << " " << row.y << " " << row.z;
+    }
+    AircraftCfg bare;
+    ASSERT_TRUE(ParseAircraftCfg("[fltsim.0]\ntitle=T\n[airplane_geometry]\nwing_span=30\n", &bare, &error));
+    EXPECT_FALSE(CfgAircraftOutline(bare, &outline));
+    EXPECT_FALSE(CfgPointOutside(outline, 1e6, 0, 0));
+    double fraction;
+    EXPECT_FALSE(CfgCentreOfGravity(bare, {}, &fraction)) << "no MAC without area and root chord";
+}
+
+TEST(AircraftCfgSource, FoldersFilesVariationsAndTheSimulatorList) {
+    ScratchRoot root;
+    CreateDirectoryA("Aircraft", nullptr);
+    CreateDirectoryA("Aircraft\\Transport", nullptr);
+    CreateDirectoryA("Aircraft\\broken", nullptr);
+    CreateDirectoryA("Aircraft\\empty", nullptr);
+    WriteWholeFile("Aircraft\\Transport\\AIRCRAFT.CFG", kTransportCfg);
+    WriteWholeFile("Aircraft\\broken\\aircraft.cfg", "[General]\natc_model=X\n");
+    WriteWholeFile("plain.aircraft", "atc_model = Glider\n");
+
+    SimAircraftFile file;
+    std::string error;
+    ASSERT_TRUE(SimReadAircraftSource("Aircraft\\Transport", 1, &file, &error)) << error;
+    EXPECT_EQ(file.title, "Transport white");
+    EXPECT_EQ(file.spec.atcModel, "Old name") << "[General]'s, the variation has none";
+    ASSERT_TRUE(SimReadAircraftSource("Aircraft\\Transport\\aircraft.cfg", 0, &file, &error)) << error;
+    EXPECT_EQ(file.title, u8"Transport Ан-12 grey");
+    EXPECT_EQ(file.titleBytes, "Transport \xC0\xED-12 grey");
+    EXPECT_EQ(file.spec.atcModel, "\xC0\xED-12");
+    EXPECT_TRUE(file.spec.onGround && file.spec.parkingBrake);
+    EXPECT_EQ(file.spec.stations, 2u);
+    EXPECT_EQ(file.spec.stationWeights, (std::vector<double>{200, 1000}));
+    EXPECT_EQ(file.stationNames, (std::vector<std::string>{u8"Экипаж", ""}));
+    ASSERT_EQ(file.spec.slots.size(), 3u);
+    EXPECT_EQ(file.spec.slots[2].effectFile, "fx c");
+    EXPECT_TRUE(file.liveCentreOfGravity);
+    EXPECT_NEAR(file.centreOfGravity, HandCentreOfGravity(200, 1000), 1e-12);
+    EXPECT_TRUE(file.outline.known);
+    ASSERT_TRUE(SimReadAircraftSource("plain.aircraft", 0, &file, &error)) << error;
+    EXPECT_EQ(file.spec.atcModel, "Glider");
+    EXPECT_FALSE(file.spec.cfg);
+
+    struct Refusal {
+        const char* path;
+        int fltsim;
+        const char* error;
+    } refusals[] = {
+        {"Aircraft\\Transport", 2, "Aircraft\\Transport\\AIRCRAFT.CFG: no variation [fltsim.2] (the file has [fltsim.0] to [fltsim.1])"},
+        {"Aircraft\\empty", 0, "Aircraft\\empty: no aircraft.cfg in this folder"},
+        {"Aircraft\\broken", 0, "Aircraft\\broken\\aircraft.cfg: line 2: not an aircraft.cfg: no [fltsim.0] section"},
+        {"plain.aircraft", 1, "plain.aircraft: a variation can be chosen only in an aircraft.cfg"},
+        {"missing.cfg", 0, "missing.cfg: cannot open"},
+    };
+    for (const Refusal& r : refusals) {
+        EXPECT_FALSE(SimReadAircraftSource(r.path, r.fltsim, &file, &error));
+        EXPECT_EQ(error, r.error);
+    }
+
+    std::vector<std::string> problems;
+    std::vector<SimListedAircraft> listed = SimListSimulatorAircraft(".", &problems);
+    ASSERT_EQ(listed.size(), 2u);
+    EXPECT_EQ(listed[1].fltsim, 1);
+    EXPECT_EQ(listed[1].title, "Transport white");
+    EXPECT_EQ(listed[1].path, ".\\Aircraft\\Transport\\AIRCRAFT.CFG");
+    EXPECT_EQ(problems.size(), 2u) << "broken and empty";
+}
+
+// The real DLL in the stand-in host on an aircraft built from kTransportCfg: its smoke
+// lines are the slots the module moves, and the live centre of gravity follows the load.
+class AircraftCfgInHostTest : public LoadedModuleFixture {};
+
+TEST_F(AircraftCfgInHostTest, SlotsAxesAndLiveCentreOfGravity) {
+    AircraftCfg cfg;
+    SimAircraftFile file;
+    std::string error;
+    ASSERT_TRUE(ParseAircraftCfg(kTransportCfg, &cfg, &error)) << error;
+    ASSERT_TRUE(SimAircraftFromCfg(cfg, 0, &file, &error)) << error;
+    UseAircraft(file.spec);
+    const double own[3][3] = {{2, 1, -30}, {-2, 4, -31}, {6, 7, 5}}; // x = lat, y = vert, z = lon
+    auto expectOwnSlots = [&] {
+        for (size_t k = 0; k < 3; k++) {
+            SCOPED_TRACE("slot " + std::to_string(k));
+            EXPECT_EQ(SimSlotName(aircraft_, k), SimHostSlotName(aircraft_, k));
+            for (int axis = 0; axis < 3; axis++) {
+                EXPECT_EQ(SimSlotCoord(aircraft_, k, axis), own[k][axis]);
+            }
+        }
+    };
+    expectOwnSlots();
+    EXPECT_EQ(aircraft_->stationWeights, (std::vector<double>{200, 1000}));
+    EXPECT_NEAR(SimCentreOfGravity(), HandCentreOfGravity(200, 1000), 1e-12);
+
+    // Ten paratroopers, two streams from the side point, in simulator realism.
+    WriteConfigFile("\xC0\xED-12", "[General]\nKFWS_Airdrop_variant=1\nKFWS_Airdrop_number=10\nKFWS_Airdrop_metod=2\n"
+                                   "KFWS_Airdrop_type=2\nKFWS_Airdrop_realism=1\nKFWS_Airdrop_left_x=-3\n"
+                                   "KFWS_Airdrop_left_y=1\nKFWS_Airdrop_left_z=-10\n");
+    SimTypeChord({VK_LCONTROL, VK_LSHIFT}, '1');
+    SimPumpMessages(200);
+    EXPECT_EQ(SimScreenText(), "Командир одуванчики на борту !!!") << Utf8(SimScreenText());
+    EXPECT_EQ(aircraft_->stationWeights, (std::vector<double>{1100, 1100}));
+    const double placed[3][3] = {{-3, 1, -10}, {3, 1, -10}, {0, 0, 0}};
+    const char* names[3] = {"fx_KFWS_Desant.fx", "fx_KFWS_Desant.fx", ""};
+    for (size_t k = 0; k < 3; k++) {
+        SCOPED_TRACE("placed slot " + std::to_string(k));
+        EXPECT_STREQ(SimSlotName(aircraft_, k), names[k]);
+        for (int axis = 0; axis < 3; axis++) {
+            EXPECT_EQ(SimSlotCoord(aircraft_, k, axis), placed[k][axis]);
+        }
+    }
+    // The module's status report reads the moved centre of gravity.
+    SimTypeChord({VK_LCONTROL, VK_LSHIFT}, '9');
+    SimPumpMessages(200);
+    char row[64];
+    snprintf(row, sizeof(row), "    САХ = %.1f \n", HandCentreOfGravity(1100, 1100) * 100.0);
+    EXPECT_NE(SimScreenText().find(row), std::string::npos) << Utf8(SimScreenText()) << " lacks " << Utf8(row);
+    EXPECT_NE(HandCentreOfGravity(1100, 1100), HandCentreOfGravity(200, 1000));
+
+    // The emergency unload gives the slots back; a fixed value then overrides the live one.
+    SimTypeChord({VK_LCONTROL, VK_LSHIFT, VK_LMENU}, '1');
+    SimPumpMessages(200);
+    expectOwnSlots();
+    EXPECT_NEAR(SimCentreOfGravity(), HandCentreOfGravity(0, 0), 1e-12);
+    SimSetCentreOfGravity(0.3);
+    EXPECT_EQ(SimCentreOfGravity(), 0.3);
+}
+
+// The example simulator folder: every variation listed, and the untidy file read as meant.
+TEST(AircraftCfgSource, ExampleSimulatorFolder) {
+    std::vector<std::string> problems;
+    std::vector<SimListedAircraft> listed = SimListSimulatorAircraft(KFWS_EXAMPLE_SIMULATOR, &problems);
+    EXPECT_TRUE(problems.empty()) << problems[0];
+    std::string titles;
+    for (const SimListedAircraft& a : listed) {
+        titles += a.title + "|";
+    }
+    EXPECT_EQ(titles, u8"Tanker, yellow|Tanker, red|Trainer 1, red and white|Trainer 1, blue|"
+                      u8"Ан-12 военно-транспортный, серый|Ан-12 Полярная авиация|Ан-12 грузовой, белый|");
+    struct Row {
+        const char* folder;
+        int fltsim;
+        const char* model;
+        size_t stations, slots;
+        const char* lastSlotEffect;
+        const char* lastStationName;
+    } rows[] = {
+        {"Tanker", 0, "Tanker 2", 3, 3, "fx_engine smoke", "Water tank aft"},
+        {"Tanker", 1, "Tanker", 3, 3, "fx_engine smoke", "Water tank aft"},
+        {"Trainer", 1, "Trainer 1", 2, 0, "", "Passenger"},
+        {"Transport", 2, "\xC0\xED-12", 4, 4, "fx_engine_smoke", "Cargo hold aft and ramp"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.folder) + " " + std::to_string(row.fltsim));
+        SimAircraftFile file;
+        std::string error;
+        ASSERT_TRUE(SimReadAircraftSource(std::string(KFWS_EXAMPLE_SIMULATOR) + "/Aircraft/" + row.folder, row.fltsim,
+                                          &file, &error)) << error;
+        EXPECT_EQ(file.spec.atcModel, row.model);
+        EXPECT_EQ(file.spec.stations, row.stations);
+        ASSERT_EQ(file.spec.slots.size(), row.slots);
+        if (row.slots) {
+            EXPECT_EQ(file.spec.slots.back().effectFile, row.lastSlotEffect);
+        }
+        EXPECT_EQ(file.stationNames.back(), row.lastStationName);
+        EXPECT_TRUE(file.liveCentreOfGravity);
+        EXPECT_TRUE(file.outline.known);
+        EXPECT_GT(file.centreOfGravity, 0.1) << "a realistic loading";
+        EXPECT_LT(file.centreOfGravity, 0.4);
+        EXPECT_TRUE(file.spec.cfg->notes.empty()) << file.spec.cfg->notes[0].line << ": " << file.spec.cfg->notes[0].what;
     }
 }
 

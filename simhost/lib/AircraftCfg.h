@@ -3,7 +3,13 @@
 // names and values, whole-line and trailing comments (';' or '//'), values in double
 // quotes, trailing commas, CRLF, LF, CR or mixed line ends, ANSI text kept as its bytes.
 // Numbered lists (smoke.N, station_load.N, point.N, [fltsim.N]) start at 0 and are read
-// while their numbers are consecutive.
+// while their numbers are consecutive. Of a repeated key the first counts; repeated
+// sections add up (the line rules are CfgScanner.h's).
+//
+// Numbers are read as strtod reads a field's start ("41ft" is 41). A scalar key whose
+// field holds no finite number counts as absent; a list entry with such a field or too
+// few fields ends its list like a gap, so entry k is always the file's number k, and a
+// [fltsim.N] without a title ends the variations. Each such line leaves a note.
 //
 // Positions are feet. Those of [WEIGHT_AND_BALANCE], [SMOKESYSTEM] and [contact_points]
 // are from the reference datum, those of [airplane_geometry] from the simulator's
@@ -73,8 +79,9 @@ struct AircraftCfg {
 
 const size_t kCfgMaxNotes = 100;
 
-// Parses the text of an aircraft.cfg. False, with `error` as "line N: what", for a text
-// that is not an aircraft.cfg (no [fltsim.0] section with a title, say).
+// Parses the text of an aircraft.cfg; any bytes are safe. False, with `error` as
+// "line N: what", for a text that is not an aircraft.cfg: no [fltsim.0] section (N is the
+// last line), a [fltsim.0] without a title (N is its header), or UTF-16 text (line 1).
 bool ParseAircraftCfg(const std::string& text, AircraftCfg* cfg, std::string* error);
 // Reads and parses a file; `error` then starts with the file's path.
 bool ReadAircraftCfg(const std::string& path, AircraftCfg* cfg, std::string* error);

@@ -39,8 +39,7 @@ std::vector<std::string> Words(const std::string& text) {
 } // namespace
 
 bool SimParseAircraftFile(const std::string& text, SimAircraftFile* aircraft, std::string* error) {
-    aircraft->title.clear();
-    aircraft->spec = SimAircraftSpec();
+    *aircraft = SimAircraftFile();
     aircraft->spec.stations = 0;
     aircraft->spec.onGround = true;
     aircraft->spec.parkingBrake = true;

@@ -128,6 +128,42 @@ TEST(ReadinessCheckTest, EachFindingPresentAndAbsent) {
     }
 }
 
+// The reason given for a name the module refuses is the module's own (CheckModelName).
+TEST(ReadinessCheckTest, RefusedNamesSayWhy) {
+    const struct {
+        std::string name;
+        const char* reason; // null: the name is usable (and has no file here)
+    } cases[] = {
+        {"Trainer 1", nullptr},
+        {"...", nullptr},
+        {"COM0", nullptr},
+        {std::string(217, 'a'), "longer than 216 characters (217)"},
+        {"a\\b", "path separator"},
+        {"c:x", "path separator"},
+        {"..", "'..' path part"},
+        {"nul.txt", "device name"},
+        {"COM1 ", "device name"},
+        {"conout$", "device name"},
+        {std::string(216, 'a'), "full path"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScratchRoot root;
+        TestPackage package;
+        package.fltsim = WithValue(package.fltsim, "atc_model", c.name);
+        package.writeConfig = false;
+        WritePackage(root.Path(), package);
+        CheckReport report = Check(root.Path());
+        ASSERT_EQ(report.rows.size(), 1u);
+        const CheckFinding& finding = report.rows[0].findings.at(0);
+        EXPECT_EQ(finding.code, c.reason ? "unusable-name" : "no-config-file");
+        EXPECT_EQ(report.rows[0].configFile, c.reason ? "unusable-name" : "absent");
+        if (c.reason) {
+            EXPECT_NE(finding.text.find(c.reason), std::string::npos) << finding.text;
+        }
+    }
+}
+
 TEST(ReadinessCheckTest, PathFindsFilesAndSimulatorFolder) {
     ScratchRoot root;
     TestPackage first, second;

@@ -55,18 +55,41 @@ std::string Point(double x, double y, double z) {
     return "(" + CheckNumber(x) + ", " + CheckNumber(y) + ", " + CheckNumber(z) + ")";
 }
 
+// A value with its meaning in brackets, "3 (side and rear)"; the bare number when it has none.
+std::string Meaning(CheckLanguage language, int value, int first, const char* const* russian,
+                    const char* const* english, int count) {
+    std::string text = std::to_string(value);
+    if (value >= first && value < first + count) {
+        text += " (" + std::string((language == kCheckRussian ? russian : english)[value - first]) + ")";
+    }
+    return text;
+}
+
 std::string ConfigText(CheckLanguage language, const AircraftConfig& c) {
-    static const char* const kUnitsRu[] = {"", "чел.", "кг", "л"};
-    static const char* const kUnitsEn[] = {"", "persons", "kg", "litres"};
-    std::string units = c.variant >= 1 && c.variant <= 3
-                            ? (language == kCheckRussian ? kUnitsRu : kUnitsEn)[c.variant] : "";
+    static const char* const kVariantRu[] = {"десант", "груз", "жидкость"};
+    static const char* const kVariantEn[] = {"paratroopers", "cargo", "liquid"};
+    static const char* const kUnitsRu[] = {"чел.", "кг", "л"};
+    static const char* const kUnitsEn[] = {"persons", "kg", "litres"};
+    static const char* const kMethodRu[] = {"один поток", "два потока"};
+    static const char* const kMethodEn[] = {"one stream", "two streams"};
+    static const char* const kExitRu[] = {"задний", "боковой", "боковой и задний"};
+    static const char* const kExitEn[] = {"rear", "side", "side and rear"};
+    std::string amount = std::to_string(c.number);
+    if (c.variant >= kVariantParatroopers && c.variant <= kVariantFire) {
+        amount += std::string(" ") + (language == kCheckRussian ? kUnitsRu : kUnitsEn)[c.variant - 1];
+    }
+    std::string realism = std::to_string(c.realism) +
+                          (c.realism == kRealismSimple ? CheckSay(language, " (простой)", " (simple)")
+                                                       : CheckSay(language, " (симулятор)", " (simulator)"));
+    std::string visual = std::to_string(c.visual) +
+                         (c.visual == 1 ? CheckSay(language, " (включены)", " (on)") : CheckSay(language, " (выключены)", " (off)"));
     return CheckSay(language,
-                    "вариант {}, количество {} {}, метод {}, тип {}, реализм {}, визуальные эффекты {}, "
+                    "вариант {}, количество {}, метод {}, тип {}, реализм {}, визуальные эффекты {}, "
                     "боковой выход {}, задний выход {}",
-                    "variant {}, amount {} {}, method {}, exit type {}, realism {}, visual {}, "
-                    "side exit {}, rear exit {}",
-                    {std::to_string(c.variant), std::to_string(c.number), units, std::to_string(c.method),
-                     std::to_string(c.exitType), std::to_string(c.realism), std::to_string(c.visual),
+                    "variant {}, amount {}, method {}, exit type {}, realism {}, visual {}, side exit {}, rear exit {}",
+                    {Meaning(language, c.variant, 1, kVariantRu, kVariantEn, 3), amount,
+                     Meaning(language, c.method, 1, kMethodRu, kMethodEn, 2),
+                     Meaning(language, c.exitType, 1, kExitRu, kExitEn, 3), realism, visual,
                      Point(c.leftX, c.leftY, c.leftZ), Point(c.downX, c.downY, c.downZ)});
 }
 

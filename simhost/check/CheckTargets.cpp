@@ -41,6 +41,18 @@ static std::string Child(const std::string& folder, const char* name) {
     return folder + (separated ? "" : "\\") + name;
 }
 
+// The path with its last part as the folder writes it ("Aircraft.CFG"), since the names
+// are found in any case.
+static std::string AsWritten(const std::string& path) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(path.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return path;
+    }
+    FindClose(search);
+    return path.substr(0, path.find_last_of("\\/") + 1) + found.cFileName;
+}
+
 // Every `folder\*\aircraft.cfg`, one level down only, so that links that loop back cost
 // nothing; folders that cannot be listed are passed over.
 static void ListAircraftFiles(const std::string& folder, std::vector<std::string>* files) {
@@ -61,7 +73,7 @@ static void ListAircraftFiles(const std::string& folder, std::vector<std::string
     for (const std::string& name : names) {
         std::string file = Child(Child(folder, name.c_str()), "aircraft.cfg");
         if (CheckIsFile(file)) {
-            files->push_back(file);
+            files->push_back(AsWritten(file));
         }
     }
 }
@@ -92,7 +104,7 @@ bool FindCheckTargets(const std::string& path, const std::string& root, CheckTar
     } else if (CheckIsFolder(full)) {
         start = full;
         if (CheckIsFile(Child(full, "aircraft.cfg"))) {
-            targets->files.push_back(Child(full, "aircraft.cfg"));
+            targets->files.push_back(AsWritten(Child(full, "aircraft.cfg")));
         } else if (CheckIsFolder(Child(full, "Aircraft"))) {
             ListAircraftFiles(Child(full, "Aircraft"), &targets->files);
         } else {

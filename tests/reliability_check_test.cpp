@@ -138,6 +138,9 @@ private:
         if (Below(5) == 0) {
             return std::string(200 + Below(100), (char)('a' + Below(26)));
         }
+        if (Below(8) == 0) {
+            return Below(2) ? std::string("\0x", 2) : std::string("Te\0st", 5); // a NUL byte ends the name
+        }
         return kNames[Below(sizeof(kNames) / sizeof(kNames[0]))];
     }
     std::mt19937 random_;

@@ -110,14 +110,15 @@ std::string CheckStreamName(CheckLanguage language, const AircraftConfig& c, int
 
 bool CheckConfiguration(CheckContext* context, CheckRow* row) {
     CheckLanguage language = context->language;
-    if (row->atcModel.empty()) {
+    // The host hands the module a C string: a NUL byte in the file's value ends the name.
+    std::string model = row->atcModel.c_str();
+    if (model.empty()) {
         row->configFile = "no-model";
         AddFinding(row, "error", "no-atc-model",
                    CheckSay(language, "нет atc_model: модуль отказывается загружать («Не указан параметр atc_model!»)",
                             "no atc_model: the module refuses to load"));
         return false;
     }
-    std::string model = row->atcModel; // file bytes, as the module gets them
     const CheckModelState& state = ModelState(context, model);
     std::string shown = CheckQuoted(SimCp1251ToUtf8(model));
     if (state.nameFault != kNameUsable || !state.reachable) {

@@ -15,6 +15,16 @@ std::string SeverityWord(CheckLanguage language, const std::string& severity) {
     return CheckSay(language, "сведения", "info");
 }
 
+// Inside the simulator folder a path is shown from there on ("Aircraft\\Tanker\\aircraft.cfg").
+std::string ShownPath(const CheckReport& report, const std::string& path) {
+    const std::string& folder = report.simulatorFolder;
+    if (!folder.empty() && path.size() > folder.size() + 1 && path.compare(0, folder.size(), folder) == 0 &&
+        path[folder.size()] == '\\') {
+        return path.substr(folder.size() + 1);
+    }
+    return path;
+}
+
 } // namespace
 
 std::string CheckReportText(const CheckReport& report, CheckLanguage language) {
@@ -33,12 +43,12 @@ std::string CheckReportText(const CheckReport& report, CheckLanguage language) {
     for (const CheckRow& row : report.rows) {
         text += "\n";
         if (row.fltsim < 0) {
-            text += row.path + "\n";
+            text += ShownPath(report, row.path) + "\n";
         } else {
             text += CheckQuoted(row.title) + " — atc_model " + CheckQuoted(row.atcModel) + "\n";
             text += CheckSay(language, "  {}, [fltsim.{}]; station_load: {}, smoke: {}\n",
                              "  {}, [fltsim.{}]; station_load: {}, smoke: {}\n",
-                             {row.path, std::to_string(row.fltsim), std::to_string(row.stations),
+                             {ShownPath(report, row.path), std::to_string(row.fltsim), std::to_string(row.stations),
                               std::to_string(row.effectSlots)});
         }
         for (const CheckFinding& finding : row.findings) {

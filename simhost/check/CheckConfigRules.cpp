@@ -146,8 +146,11 @@ bool CheckConfiguration(CheckContext* context, CheckRow* row) {
                CheckSay(language, "{}: {}", "{}: {}", {row->configPath, ConfigText(language, state.config)}));
     if (state.config.variant < kVariantParatroopers || state.config.variant > kVariantFire) {
         AddFinding(row, "error", "bad-variant",
-                   CheckSay(language, "вариант {} вне 1..3: загрузка ничего не берёт на борт",
-                            "variant {} is outside 1..3: the load puts nothing aboard",
+                   CheckSay(language,
+                            "вариант {} вне 1..3: загрузка ничего не берёт на борт (станции получают вес "
+                            "прошлой загрузки, если она была) и не размещает эффекты",
+                            "variant {} is outside 1..3: the load puts nothing aboard (the stations get the "
+                            "weight of the previous load, if any) and places no effect",
                             {std::to_string(state.config.variant)}));
     }
     return true;

@@ -54,6 +54,7 @@ struct FindingCase {
     const char* severity;
     std::function<void(TestPackage&)> present; // makes the package show the finding
     std::function<void(TestPackage&)> absent;  // a near package that must not show it
+    const char* says = "";                     // what the present finding's text must hold
 };
 
 void Config(TestPackage& p, const char* key, const char* value) {
@@ -72,23 +73,27 @@ const std::vector<FindingCase>& FindingCases() {
         {"bad-variant", "error", [](TestPackage& p) { Config(p, "KFWS_Airdrop_variant", "4"); },
          [](TestPackage& p) { Config(p, "KFWS_Airdrop_variant", "3abc"); }},
         {"unplaced-exit", "warning", [](TestPackage& p) { Config(p, "KFWS_Airdrop_metod", "1"); },
-         [](TestPackage& p) { Config(p, "KFWS_Airdrop_metod", "1"), Config(p, "KFWS_Airdrop_type", "2"); }},
+         [](TestPackage& p) { Config(p, "KFWS_Airdrop_metod", "1"), Config(p, "KFWS_Airdrop_type", "2"); },
+         "method 1 with exit type 3"},
         {"no-effect-slots", "warning", [](TestPackage& p) { p.smokes = ""; },
          [](TestPackage& p) { p.smokes = "[SMOKESYSTEM]\nsmoke.0=0,0,0,fx_a\n"; }},
         {"too-few-effect-slots", "warning", [](TestPackage& p) { p.smokes = "[SMOKESYSTEM]\nsmoke.0=0,0,0,fx_a\n"; },
-         [](TestPackage& p) { p.smokes = "[SMOKESYSTEM]\nsmoke.0=0,0,0,fx_a\n"; Config(p, "KFWS_Airdrop_variant", "2"); }},
+         [](TestPackage& p) { p.smokes = "[SMOKESYSTEM]\nsmoke.0=0,0,0,fx_a\n"; Config(p, "KFWS_Airdrop_variant", "2"); },
+         "1 smoke.N lines where the placement writes 2: stream 2 (side exit) is lost"},
         {"effect-file-missing", "warning", [](TestPackage& p) { p.effects = false; }, [](TestPackage&) {}},
         {"no-stations", "warning", [](TestPackage& p) { p.stations = ""; }, [](TestPackage& p) { p.stations = Stations(1, 0); }},
         {"too-many-stations", "error", [](TestPackage& p) { p.stations = Stations(1025, 0); },
          [](TestPackage& p) { p.stations = Stations(1024, 0); }},
         {"over-useful-load", "warning", [](TestPackage& p) { Config(p, "KFWS_Airdrop_number", "37"); },
-         [](TestPackage& p) { Config(p, "KFWS_Airdrop_number", "36"); }},
+         [](TestPackage& p) { Config(p, "KFWS_Airdrop_number", "36"); }, "load of 8140 lb is over the useful load of 8000 lb"},
         {"cg-out-of-limits", "warning", [](TestPackage& p) { p.stations = Stations(2, -40); },
-         [](TestPackage& p) { p.stations = Stations(2, -40); Config(p, "KFWS_Airdrop_number", "1"); }},
+         [](TestPackage& p) { p.stations = Stations(2, -40); Config(p, "KFWS_Airdrop_number", "1"); },
+         "behind CG_aft_limit 0.8"},
         {"exit-point-outside", "warning", [](TestPackage& p) { Config(p, "KFWS_Airdrop_left_x", "-40"); },
-         [](TestPackage& p) { Config(p, "KFWS_Airdrop_left_x", "-40"); Config(p, "KFWS_Airdrop_type", "1"); }},
+         [](TestPackage& p) { Config(p, "KFWS_Airdrop_left_x", "-40"); Config(p, "KFWS_Airdrop_type", "1"); },
+         "(-40, 1, -10) of stream 2 (side exit)"},
         {"atc-model-differs", "warning", [](TestPackage& p) { p.general += "atc_model=Other\n"; },
-         [](TestPackage& p) { p.general += "atc_model=Test1\n"; }},
+         [](TestPackage& p) { p.general += "atc_model=Test1\n"; }, "\"Other\" in [General] and \"Test1\" in [fltsim.0]"},
         {"unreadable", "error", [](TestPackage& p) { p.raw = "[General]\natc_model=Test1\n"; },
          [](TestPackage& p) { p.raw = "[fltsim.0]\ntitle=T\natc_model=Test1\n"; }},
         {"shared-config-file", "info",
@@ -120,6 +125,11 @@ TEST(ReadinessCheckTest, EachFindingPresentAndAbsent) {
             std::string wanted = std::string(c.severity) + " " + c.code;
             bool found = std::find(codes.begin(), codes.end(), wanted) != codes.end();
             EXPECT_EQ(found, present) << ::testing::PrintToString(codes);
+            for (const CheckFinding& finding : report.rows[0].findings) {
+                if (present && finding.code == c.code) {
+                    EXPECT_NE(finding.text.find(c.says), std::string::npos) << finding.text;
+                }
+            }
             // Only errors make a row not ready; the absent cases hold none.
             bool error = std::any_of(codes.begin(), codes.end(), [](const std::string& s) { return s[0] == 'e'; });
             EXPECT_EQ(CheckExitCode(report), report.filesRead == 0 ? 2 : error ? 1 : 0);

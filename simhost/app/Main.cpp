@@ -24,6 +24,7 @@ namespace {
 
 const char kUsage[] =
     "usage: simhost.exe --aircraft FILE [--script FILE] [options]\n"
+    "       simhost.exe --check PATH [--root DIR] [--json] [--lang ru|en]   (readiness check)\n"
     "\n"
     "Loads KFWS_Airdrop.dll into a stand-in simulator window. With --script the scenario\n"
     "runs and its transcript is printed (exit code 0 when every expectation held, 1 when\n"

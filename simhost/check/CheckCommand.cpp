@@ -83,6 +83,12 @@ bool RunCheck(const CheckOptions& options, CheckReport* report, std::string* err
 }
 
 int RunCheckCommand(int argc, char** argv) {
+    for (int i = 1; i < argc; i++) {
+        if (std::string(argv[i]) == "--help" || std::string(argv[i]) == "-h") {
+            fputs(kCheckUsage, stdout);
+            return 0;
+        }
+    }
     CheckOptions options;
     std::string error;
     if (!ParseCheckOptions(argc, argv, &options, &error)) {

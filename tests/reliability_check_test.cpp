@@ -1,7 +1,8 @@
 // Hostile aircraft packages for the readiness check: random bytes, mutations of a good
 // aircraft.cfg, numbers as NaN, inf, 1e308 and 400 digits, duplicate sections and keys,
 // UTF-16 files, each section missing in turn, hostile atc_model names and configuration
-// files; extremes (a 10 MB line, 100 000 smoke.N and station_load.N lines); and folders
+// files; extremes (a 10 MB line, 100 000 smoke.N and station_load.N lines, 100 000
+// variations), each timed on the check alone; and folders
 // with a locked file, a folder named aircraft.cfg, links and Cyrillic names. Never a crash
 // or a hang; every file is one row per variation or one `unreadable` row with its reason;
 // the JSON reads back; and the check writes nothing (the whole simulator folder is walked

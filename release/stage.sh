@@ -54,7 +54,7 @@ cp "$ROOT/examples/Modules/KestrelFieldWorks/KFWS_Airdrop/"*.cfg "$MAIN/$KFW/Doc
 cp "$BUILD_DIR/simhost.exe" "$BUILD_DIR/KFWS_Airdrop.dll" "$TOOLS/$KFW/Tools/"
 for f in "$ROOT"/examples/aircraft/*.aircraft; do crlf "$f" "$TOOLS/$KFW/Tools/aircraft/$(basename "$f")"; done
 for f in "$ROOT"/simhost/scenarios/*.script; do crlf "$f" "$TOOLS/$KFW/Tools/scenarios/$(basename "$f")"; done
-if [ -d "$ROOT/examples/simulator" ]; then cp -r "$ROOT/examples/simulator" "$TOOLS/$KFW/Tools/simulator"; fi
+"$ROOT/tools/simulator-copy.sh" "$ROOT/examples/simulator" "$TOOLS/$KFW/Tools/simulator" --unconfigured
 
 # The installer's lists, from the layout: <part>-install.nsh creates each folder (parents
 # first) through KFWS_MakeDir, which notes the folders it creates, then writes the files;

@@ -16,6 +16,9 @@ SYSTEM_DLLS="kernel32.dll user32.dll gdi32.dll advapi32.dll shlwapi.dll msvcrt.d
 
 status=0
 (cd "$BUILD_DIR" && "$ROOT/cmake/wine-run.sh" "$PROGRAM" "$@") || status=1
+echo
+# The readiness check (simhost --check) on a generated simulator folder of 1 000 aircraft.
+(cd "$BUILD_DIR" && "$ROOT/cmake/wine-run.sh" "$BUILD_DIR/check_benchmark.exe") || status=1
 
 echo
 size=$(stat -c %s "$DLL")

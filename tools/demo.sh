@@ -13,7 +13,7 @@ OUT=$ROOT/out/demo
 
 rm -rf "$OUT"
 mkdir -p "$OUT"
-cp -R "$ROOT/examples/simulator" "$OUT/simulator"
+"$ROOT/tools/simulator-copy.sh" "$ROOT/examples/simulator" "$OUT/simulator" --unconfigured
 cd "$OUT"
 status=0
 "$ROOT/cmake/wine-run.sh" "$BUILD_DIR/simhost.exe" \

@@ -5,7 +5,7 @@
 [Library Effect]
 Lifetime=10
 Version=2.00
-Display Name=KFWS Desant
+Display Name=KFWS Paratroopers
 Priority=0
 Radius=40
 

@@ -5,7 +5,7 @@
 [Library Effect]
 Lifetime=3600
 Version=2.00
-Display Name=KFWS Fire
+Display Name=KFWS Fire-fighting liquid
 Priority=0
 Radius=80
 

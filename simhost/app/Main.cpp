@@ -4,6 +4,7 @@
 //
 //   simhost.exe (--aircraft PATH [--fltsim N] | --simulator DIR) [--script FILE] [--dll PATH]
 //               [--root DIR] [--out DIR] [--transcript FILE] [--verbose]
+//   simhost.exe --check PATH [--root DIR] [--json] [--lang ru|en]   (the readiness check)
 #include <windows.h>
 
 #include <fcntl.h>
@@ -17,6 +18,7 @@
 #include "simhost/app/HostAircraft.h"
 #include "simhost/app/HostThread.h"
 #include "simhost/app/Scenario.h"
+#include "simhost/check/CheckCommand.h"
 #include "simhost/lib/SimScript.h"
 #include "simhost/lib/SimFiles.h"
 
@@ -25,6 +27,7 @@ namespace {
 const char kUsage[] =
     "usage: simhost.exe --aircraft PATH [--fltsim N] [--script FILE] [options]\n"
     "       simhost.exe --simulator DIR [--aircraft PATH [--fltsim N]] [--script FILE] [options]\n"
+    "       simhost.exe --check PATH [--root DIR] [--json] [--lang ru|en]   (readiness check)\n"
     "\n"
     "Loads KFWS_Airdrop.dll into a stand-in simulator window. With --script the scenario\n"
     "runs and its transcript is printed (exit code 0 when every expectation held, 1 when\n"
@@ -67,6 +70,9 @@ std::string WithSlash(const std::string& folder) {
 
 int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
+    if (IsCheckCommand(argc, argv)) {
+        return RunCheckCommand(argc, argv); // no window, no module
+    }
     std::string aircraft, script, dll, root, out, transcriptPath, simulator;
     int fltsim = 0;
     bool verbose = false;

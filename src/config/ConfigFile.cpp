@@ -49,15 +49,22 @@ static bool IsDeviceName(const char* modelName) {
            modelName[3] >= '1' && modelName[3] <= '9';
 }
 
-bool IsUsableModelName(const char* modelName) {
+int CheckModelName(const char* modelName) {
     if (strlen(modelName) > (size_t)kMaxModelNameLength) {
-        return false;
+        return kNameTooLong;
     }
     if (strpbrk(modelName, "/\\:") != NULL) {
-        return false;
+        return kNameSeparator;
     }
     // Without separators the whole name is the one path part.
-    return strcmp(modelName, "..") != 0 && !IsDeviceName(modelName);
+    if (strcmp(modelName, "..") == 0) {
+        return kNameDotDot;
+    }
+    return IsDeviceName(modelName) ? kNameDevice : kNameUsable;
+}
+
+bool IsUsableModelName(const char* modelName) {
+    return CheckModelName(modelName) == kNameUsable;
 }
 
 bool ConfigFilePath(const char* modelName, char* path) {
@@ -72,7 +79,7 @@ bool ConfigFilePath(const char* modelName, char* path) {
 // The platform's profile functions take the full path, the current folder in front, in
 // 260 characters; a longer path may still be opened by some systems' CreateFileA, so a file
 // could be created that no value can be written to or read from.
-static bool IsReachablePath(const char* path) {
+bool IsReachableConfigPath(const char* path) {
     DWORD needed = GetFullPathNameA(path, 0, NULL, NULL); // characters, terminating zero included
     return needed != 0 && needed <= (DWORD)kConfigPathSize;
 }
@@ -84,7 +91,7 @@ int CheckConfigFile(const char* modelName, ConfigFileState* fileState) {
         return -1;
     }
     char path[kConfigPathSize];
-    if (!ConfigFilePath(modelName, path) || !IsReachablePath(path)) {
+    if (!ConfigFilePath(modelName, path) || !IsReachableConfigPath(path)) {
         fileState->state = 0;
         return 0;
     }
@@ -116,7 +123,7 @@ static bool CreateConfigFolders(void) {
 
 int CreateConfigFile(const char* modelName, ConfigFileState* fileState) {
     char path[kConfigPathSize];
-    if (!ConfigFilePath(modelName, path) || !IsReachablePath(path)) {
+    if (!ConfigFilePath(modelName, path) || !IsReachableConfigPath(path)) {
         ShowMessage(kMsgProductFolderFailed);
         return 0;
     }

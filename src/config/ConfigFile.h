@@ -49,14 +49,26 @@ extern const char kKeyDownX[];
 extern const char kKeyDownY[];
 extern const char kKeyDownZ[];
 
-// True when the model name can name a file inside the product folder: at most 216
-// characters, no '/', '\' or ':', no ".." path part and no device name (CON, NUL, COM1...).
-// Other names are used verbatim.
+// Why a model name cannot name a file inside the product folder, checked in this order.
+enum ModelNameFault {
+    kNameUsable = 0,
+    kNameTooLong,   // more than 216 characters
+    kNameSeparator, // holds '/', '\' or ':'
+    kNameDotDot,    // the ".." path part
+    kNameDevice,    // a device name (CON, NUL, COM1...), with or without an extension
+};
+int CheckModelName(const char* modelName);
+
+// True when CheckModelName finds no fault. Other names are used verbatim.
 bool IsUsableModelName(const char* modelName);
 
 // Forms the file's path into `path` (kConfigPathSize bytes). False, with an empty path,
 // for a model name that is not usable.
 bool ConfigFilePath(const char* modelName, char* path);
+
+// True when the platform's profile functions can reach `path`: the full path, the current
+// folder in front, fits in 260 characters.
+bool IsReachableConfigPath(const char* path);
 
 // -1 empty model name (with its message), 0 no file, 1 file present; also kept in `fileState`.
 // A path that does not fit in 260 characters with the current folder in front counts as no file.

@@ -70,12 +70,6 @@ void RestoreEffectSlots(void) {
     }
 }
 
-// What one slot is to hold: an effect file name and the emitter's position.
-struct EffectPlacement {
-    const char* effectFile;
-    double x, y, z;
-};
-
 static EffectPlacement PlaceAt(const char* effectFile, double x, double y, double z) {
     EffectPlacement placement = {effectFile, x, y, z};
     return placement;
@@ -122,9 +116,7 @@ static bool ChooseParatrooperPlacements(const AircraftConfig& config, EffectPlac
     return false;
 }
 
-// Fills the new contents of the first four slots from the configuration; false when the
-// configuration leaves the slots unchanged. Slots without an effect are blanked.
-static bool ChoosePlacements(const AircraftConfig& config, EffectPlacement* slots) {
+bool ChoosePlacements(const AircraftConfig& config, EffectPlacement* slots) {
     for (int k = 0; k < kSavedSlotCount; k++) {
         slots[k] = PlaceAt(kEffectBlank, 0.0, 0.0, 0.0);
     }

@@ -58,11 +58,6 @@ static const char* LoadMessage(int variant) {
     }
 }
 
-// No aircraft has more payload stations than this. A larger count is not a station list
-// (a count of 0xFFFFFFFF would take hours of host calls), and a count that keeps growing
-// while the stations are set would never let the spread end.
-static const unsigned kMaxPayloadStations = 1024;
-
 // False when there is no station list or its count is beyond kMaxPayloadStations.
 static bool ReadStationCount(unsigned* count) {
     void* payload = AircraftPayloadDescriptor(gAirdropState.userAircraft);

@@ -10,19 +10,6 @@
 
 namespace {
 
-TEST(ExitPoints, ValuesReadAsTheModuleReadsThem) {
-    const struct {
-        const char* text;
-        long value;
-    } cases[] = {
-        {"-70.5", -70}, {"12abc", 12}, {"+7", 7}, {"abc", 0}, {"", 0},
-        {"99999999999", 2147483647}, {"-99999999999", -2147483647L - 1},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.value, ExitPointsParseValue(c.text)) << c.text;
-    }
-}
-
 // Which of S, S', R, R' get an effect, for each row of the module's placement table.
 TEST(ExitPoints, UsedPointsFollowVariantMethodAndExitType) {
     const struct {

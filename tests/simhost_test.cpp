@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "simhost/lib/SimAircraftFile.h"
+#include "simhost/lib/SimFiles.h"
 #include "simhost/lib/SimPicture.h"
 #include "simhost/lib/SimScript.h"
 #include "simhost/lib/SimText.h"
@@ -416,15 +417,8 @@ TEST(Picture, WindowIsReadFromTheScreen) {
     GetTempPathA(sizeof(temp), temp);
     std::string path = std::string(temp) + "simhost-picture-test.png";
     ASSERT_TRUE(SimSaveWindowPicture(window, path));
-    FILE* file = fopen(path.c_str(), "rb");
-    ASSERT_NE(file, nullptr);
     std::string png;
-    char chunk[4096];
-    size_t got;
-    while ((got = fread(chunk, 1, sizeof(chunk), file)) > 0) {
-        png.append(chunk, got);
-    }
-    fclose(file);
+    ASSERT_TRUE(SimReadFile(path, &png));
     DeleteFileA(path.c_str());
     int width = 0, height = 0;
     std::string rows;

@@ -3,35 +3,43 @@
 
 #include <windows.h>
 
-#include <ctype.h>
+#include "config/ConfigFile.h"
+#include "drop/AirdropState.h"
+#include "drop/Effects.h"
 
 namespace {
 
+// The module's reading of one value: the file's text by the platform's profile
+// functions, then the module's whole-number rule.
 int ReadValue(const std::string& path, const char* key) {
-    char value[256] = "";
-    GetPrivateProfileStringA("General", key, "", value, sizeof(value), path.c_str());
-    return (int)ExitPointsParseValue(value);
+    char value[kConfigValueSize];
+    ReadConfigValue(path.c_str(), key, value);
+    return ParseConfigInt(value);
+}
+
+// Which of S, S', R, R' (index 0..3) the module's placement table puts an effect at: the
+// table is asked with the configuration's variant, method and exit type but with points
+// that cannot coincide (side x = 1, rear x = 2; a mirror negates x).
+void MarkUsed(const AircraftConfig& config, std::vector<ExitPoint>* points) {
+    AircraftConfig probe = config;
+    probe.leftX = 1, probe.leftY = 0, probe.leftZ = 0;
+    probe.downX = 2, probe.downY = 0, probe.downZ = 0;
+    EffectPlacement placements[kSavedSlotCount];
+    if (!ChoosePlacements(probe, placements)) {
+        return;
+    }
+    for (const EffectPlacement& placement : placements) {
+        if (placement.effectFile[0] == '\0') {
+            continue;
+        }
+        int index = placement.x == 1 ? 0 : placement.x == -1 ? 1 : placement.x == 2 ? 2 : placement.x == -2 ? 3 : -1;
+        if (index >= 0) {
+            (*points)[(size_t)index].used = true;
+        }
+    }
 }
 
 } // namespace
-
-long ExitPointsParseValue(const std::string& text) {
-    size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        negative = text[i] == '-';
-        i++;
-    }
-    long long value = 0;
-    const long long limit = negative ? 2147483648LL : 2147483647LL;
-    for (; i < text.size() && isdigit((unsigned char)text[i]); i++) {
-        value = value * 10 + (text[i] - '0');
-        if (value > limit) {
-            value = limit;
-        }
-    }
-    return (long)(negative ? -value : value);
-}
 
 std::vector<ExitPoint> ExitPointsRead(const std::string& path) {
     std::vector<ExitPoint> points;
@@ -39,23 +47,20 @@ std::vector<ExitPoint> ExitPointsRead(const std::string& path) {
         return points;
     }
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str()); // what is on disk now
-    int variant = ReadValue(path, "KFWS_Airdrop_variant");
-    int method = ReadValue(path, "KFWS_Airdrop_metod");
-    int type = ReadValue(path, "KFWS_Airdrop_type");
-    double sx = ReadValue(path, "KFWS_Airdrop_left_x"), sy = ReadValue(path, "KFWS_Airdrop_left_y"),
-           sz = ReadValue(path, "KFWS_Airdrop_left_z");
-    double rx = ReadValue(path, "KFWS_Airdrop_down_x"), ry = ReadValue(path, "KFWS_Airdrop_down_y"),
-           rz = ReadValue(path, "KFWS_Airdrop_down_z");
-    // Which points get an effect: cargo and liquid the rear point; paratroopers by method
-    // and exit type (two streams through one exit use that exit and its mirror).
-    bool paratroopers = variant == 1;
-    bool rear = variant == 2 || variant == 3 || (paratroopers && (type == 1 || (method == 2 && type == 3)) &&
-                                                 (method == 1 || method == 2));
-    bool side = paratroopers && (type == 2 || (method == 2 && type == 3)) && (method == 1 || method == 2);
-    bool mirrors = paratroopers && method == 2 && type != 3;
-    points.push_back({"S", sx, sy, sz, side});
-    points.push_back({"S'", -sx, sy, sz, side && mirrors});
-    points.push_back({"R", rx, ry, rz, rear});
-    points.push_back({"R'", -rx, ry, rz, rear && mirrors});
+    AircraftConfig config = {};
+    config.variant = ReadValue(path, kKeyVariant);
+    config.method = ReadValue(path, kKeyMethod);
+    config.exitType = ReadValue(path, kKeyType);
+    config.leftX = ReadValue(path, kKeyLeftX);
+    config.leftY = ReadValue(path, kKeyLeftY);
+    config.leftZ = ReadValue(path, kKeyLeftZ);
+    config.downX = ReadValue(path, kKeyDownX);
+    config.downY = ReadValue(path, kKeyDownY);
+    config.downZ = ReadValue(path, kKeyDownZ);
+    points.push_back({"S", config.leftX, config.leftY, config.leftZ, false});
+    points.push_back({"S'", -config.leftX, config.leftY, config.leftZ, false});
+    points.push_back({"R", config.downX, config.downY, config.downZ, false});
+    points.push_back({"R'", -config.downX, config.downY, config.downZ, false});
+    MarkUsed(config, &points);
     return points;
 }

@@ -10,6 +10,7 @@
 #include "simhost/app/HostObserver.h"
 #include "simhost/app/HostThread.h"
 #include "simhost/app/ModuleWindows.h"
+#include "simhost/lib/SimFiles.h"
 #include "simhost/lib/SimText.h"
 
 namespace {
@@ -77,19 +78,8 @@ void TranscriptFlushObservations(void) {
 }
 
 std::string TranscriptReadFile(const std::string& path, bool* exists) {
-    std::wstring wide = SimCp1251ToWide(path);
-    FILE* file = _wfopen(wide.c_str(), L"rb");
-    *exists = file != nullptr;
-    if (!file) {
-        return "";
-    }
     std::string text;
-    char chunk[4096];
-    size_t got;
-    while ((got = fread(chunk, 1, sizeof(chunk), file)) > 0) {
-        text.append(chunk, got);
-    }
-    fclose(file);
+    *exists = SimReadFile(path, &text);
     return text;
 }
 

@@ -15,6 +15,7 @@ mkdir -p "$DEST"
 cp -R "$SOURCE/." "$DEST"
 if [ "${3:-}" = --unconfigured ]; then
   rm -rf "$DEST/Modules/KestrelFieldWorks/KFWS_Airdrop"
+  rmdir "$DEST/Modules/KestrelFieldWorks" "$DEST/Modules" 2>/dev/null || true
 fi
 mkdir -p "$DEST/Effects/Texture"
 for fx in "$ROOT"/release/effects/*.fx; do

@@ -73,6 +73,22 @@ bool EntryNumbers(const CfgValue& value, const std::string& key, size_t first, s
     return true;
 }
 
+// Reads the numbered list prefix.0, prefix.1, ... of a section while the numbers are
+// consecutive and each entry starts with `count` numbers; `add` takes entry k.
+template <class Add>
+void ReadList(const CfgSection* section, const char* prefix, size_t count, AircraftCfg* cfg, Add add) {
+    for (size_t k = 0;; k++) {
+        std::string key = prefix + std::to_string(k);
+        const CfgValue* value = Find(section, key);
+        std::vector<std::string> fields;
+        double numbers[4];
+        if (!value || !EntryNumbers(*value, key, 0, count, &fields, numbers, cfg)) {
+            return;
+        }
+        add(k, fields, numbers);
+    }
+}
+
 void ReadVariations(const CfgDocument& document, AircraftCfg* cfg) {
     for (int n = 0;; n++) {
         const CfgSection* section = Section(document, "fltsim." + std::to_string(n));
@@ -101,50 +117,29 @@ void ReadWeights(const CfgDocument& document, AircraftCfg* cfg) {
     cfg->emptyCgVert = Number(section, "empty_weight_cg_position", 2, cfg);
     cfg->cgForwardLimit = Number(section, "cg_forward_limit", 0, cfg);
     cfg->cgAftLimit = Number(section, "cg_aft_limit", 0, cfg);
-    for (size_t k = 0;; k++) {
-        std::string key = "station_load." + std::to_string(k);
-        const CfgValue* value = Find(section, key);
-        std::vector<std::string> fields;
-        double numbers[4];
-        if (!value || !EntryNumbers(*value, key, 0, 4, &fields, numbers, cfg)) {
-            break;
-        }
-        CfgStation station{numbers[0], numbers[1], numbers[2], numbers[3], fields.size() > 4 ? fields[4] : ""};
+    ReadList(section, "station_load.", 4, cfg, [&](size_t k, const std::vector<std::string>& fields, const double* n) {
+        CfgStation station{n[0], n[1], n[2], n[3], fields.size() > 4 ? fields[4] : ""};
         if (const CfgValue* name = Find(section, "station_name." + std::to_string(k))) {
             if (station.name.empty()) {
                 station.name = name->text;
             }
         }
         cfg->stations.push_back(station);
-    }
+    });
 }
 
 void ReadSmokes(const CfgDocument& document, AircraftCfg* cfg) {
     const CfgSection* section = Section(document, "smokesystem");
-    for (size_t k = 0;; k++) {
-        std::string key = "smoke." + std::to_string(k);
-        const CfgValue* value = Find(section, key);
-        std::vector<std::string> fields;
-        double numbers[3];
-        if (!value || !EntryNumbers(*value, key, 0, 3, &fields, numbers, cfg)) {
-            break;
-        }
-        cfg->smokes.push_back(CfgSmoke{numbers[0], numbers[1], numbers[2], fields.size() > 3 ? fields[3] : ""});
-    }
+    ReadList(section, "smoke.", 3, cfg, [&](size_t, const std::vector<std::string>& fields, const double* n) {
+        cfg->smokes.push_back(CfgSmoke{n[0], n[1], n[2], fields.size() > 3 ? fields[3] : ""});
+    });
 }
 
 void ReadContactPoints(const CfgDocument& document, AircraftCfg* cfg) {
     const CfgSection* section = Section(document, "contact_points");
-    for (size_t k = 0;; k++) {
-        std::string key = "point." + std::to_string(k);
-        const CfgValue* value = Find(section, key);
-        std::vector<std::string> fields;
-        double numbers[4];
-        if (!value || !EntryNumbers(*value, key, 0, 4, &fields, numbers, cfg)) {
-            break;
-        }
-        cfg->contactPoints.push_back(CfgContactPoint{(int)numbers[0], numbers[1], numbers[2], numbers[3]});
-    }
+    ReadList(section, "point.", 4, cfg, [&](size_t, const std::vector<std::string>&, const double* n) {
+        cfg->contactPoints.push_back(CfgContactPoint{(int)n[0], n[1], n[2], n[3]});
+    });
 }
 
 void ReadGeometry(const CfgDocument& document, AircraftCfg* cfg) {

@@ -58,7 +58,7 @@ struct SimAircraft {
     std::vector<std::vector<unsigned char> > slots;
     std::vector<std::string> slotNames; // the host's own effect file name texts
     std::vector<double> stationWeights; // index 0 is station 1; set through the PayloadSetter
-    std::shared_ptr<const AircraftCfg> cfg; // from the spec; gives the live centre of gravity
+    std::shared_ptr<const AircraftCfg> cfg; // from its SimAircraftSpec; gives the live centre of gravity
     bool centreOfGravityFixed;              // SimSetCentreOfGravity was called while it was the user's
 };
 

@@ -3,13 +3,13 @@
 
 #include <windows.h>
 
+#include "simhost/lib/SimFiles.h"
 #include "simhost/lib/SimText.h"
 
 EffectFileInfo EffectFileLookUp(const std::string& root, const std::string& name) {
     EffectFileInfo info;
     info.path = root + "\\Effects\\" + name;
-    DWORD attributes = GetFileAttributesA(info.path.c_str());
-    info.exists = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    info.exists = SimIsFile(info.path);
     if (info.exists) {
         char value[256] = "";
         GetPrivateProfileStringA("Library Effect", "Display Name", "", value, sizeof(value), info.path.c_str());

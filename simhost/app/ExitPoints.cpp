@@ -5,7 +5,7 @@
 
 #include "config/ConfigFile.h"
 #include "drop/AirdropState.h"
-#include "drop/Effects.h"
+#include "simhost/check/PlacedExits.h"
 
 namespace {
 
@@ -15,28 +15,6 @@ int ReadValue(const std::string& path, const char* key) {
     char value[kConfigValueSize];
     ReadConfigValue(path.c_str(), key, value);
     return ParseConfigInt(value);
-}
-
-// Which of S, S', R, R' (index 0..3) the module's placement table puts an effect at: the
-// table is asked with the configuration's variant, method and exit type but with points
-// that cannot coincide (side x = 1, rear x = 2; a mirror negates x).
-void MarkUsed(const AircraftConfig& config, std::vector<ExitPoint>* points) {
-    AircraftConfig probe = config;
-    probe.leftX = 1, probe.leftY = 0, probe.leftZ = 0;
-    probe.downX = 2, probe.downY = 0, probe.downZ = 0;
-    EffectPlacement placements[kSavedSlotCount];
-    if (!ChoosePlacements(probe, placements)) {
-        return;
-    }
-    for (const EffectPlacement& placement : placements) {
-        if (placement.effectFile[0] == '\0') {
-            continue;
-        }
-        int index = placement.x == 1 ? 0 : placement.x == -1 ? 1 : placement.x == 2 ? 2 : placement.x == -2 ? 3 : -1;
-        if (index >= 0) {
-            (*points)[(size_t)index].used = true;
-        }
-    }
 }
 
 } // namespace
@@ -61,6 +39,13 @@ std::vector<ExitPoint> ExitPointsRead(const std::string& path) {
     points.push_back({"S'", -config.leftX, config.leftY, config.leftZ, false});
     points.push_back({"R", config.downX, config.downY, config.downZ, false});
     points.push_back({"R'", -config.downX, config.downY, config.downZ, false});
-    MarkUsed(config, &points);
+    // The order of the points is that of PlacedExit.
+    int exits[kSavedSlotCount];
+    PlacedExits(config, exits);
+    for (int exit : exits) {
+        if (exit != kPlacedNone) {
+            points[(size_t)exit].used = true;
+        }
+    }
     return points;
 }

@@ -7,7 +7,9 @@
 #include "drop/AirdropState.h"
 #include "drop/Effects.h"
 #include "simhost/check/CheckRules.h"
+#include "simhost/check/PlacedExits.h"
 #include "simhost/check/CheckTargets.h"
+#include "simhost/lib/SimFiles.h"
 #include "simhost/lib/SimText.h"
 
 namespace {
@@ -97,15 +99,17 @@ std::string ConfigText(CheckLanguage language, const AircraftConfig& c) {
 
 // Which stream and exit slot k of the placement carries.
 std::string CheckStreamName(CheckLanguage language, const AircraftConfig& c, int k) {
-    bool side = c.variant == kVariantParatroopers &&
-                ((c.exitType == kExitSide) || (c.exitType == kExitSideAndRear && k == 1));
-    bool mirrored = k == 1 && c.exitType != kExitSideAndRear;
-    std::string exit = side ? CheckSay(language, "боковой выход", "side exit")
+    int exits[kSavedSlotCount];
+    PlacedExits(c, exits);
+    int exit = k >= 0 && k < kSavedSlotCount ? exits[k] : kPlacedNone;
+    bool side = exit == kPlacedSide || exit == kPlacedSideMirror;
+    bool mirrored = exit == kPlacedSideMirror || exit == kPlacedRearMirror;
+    std::string name = side ? CheckSay(language, "боковой выход", "side exit")
                             : CheckSay(language, "задний выход", "rear exit");
     if (mirrored) {
-        exit = CheckSay(language, "{}, зеркально", "{}, mirrored", {exit});
+        name = CheckSay(language, "{}, зеркально", "{}, mirrored", {name});
     }
-    return CheckSay(language, "поток {} ({})", "stream {} ({})", {std::to_string(k + 1), exit});
+    return CheckSay(language, "поток {} ({})", "stream {} ({})", {std::to_string(k + 1), name});
 }
 
 bool CheckConfiguration(CheckContext* context, CheckRow* row) {
@@ -199,7 +203,7 @@ void CheckEffects(CheckContext* context, const AircraftCfg& cfg, CheckRow* row) 
         }
         auto known = context->effectFiles.find(name);
         if (known == context->effectFiles.end()) {
-            bool exists = CheckIsFile(context->simulatorFolder + "\\Effects\\" + name);
+            bool exists = SimIsFile(context->simulatorFolder + "\\Effects\\" + name);
             known = context->effectFiles.emplace(name, exists).first;
         }
         if (!known->second) {

@@ -3,9 +3,8 @@
 
 #include <windows.h>
 
-#include <string.h>
-
-#include <algorithm>
+#include "simhost/lib/SimAircraftFile.h"
+#include "simhost/lib/SimFiles.h"
 
 std::string CheckFullPath(const std::string& path) {
     char buffer[MAX_PATH * 4];
@@ -18,16 +17,6 @@ std::string CheckFullPath(const std::string& path) {
     return full;
 }
 
-bool CheckIsFolder(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool CheckIsFile(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 static std::string Parent(const std::string& path) {
     size_t slash = path.find_last_of("\\/");
     if (slash == std::string::npos) {
@@ -36,51 +25,20 @@ static std::string Parent(const std::string& path) {
     return slash <= 2 ? path.substr(0, slash + 1) : path.substr(0, slash);
 }
 
-static std::string Child(const std::string& folder, const char* name) {
-    bool separated = !folder.empty() && (folder.back() == '\\' || folder.back() == '/');
-    return folder + (separated ? "" : "\\") + name;
-}
-
-// The path with its last part as the folder writes it ("Aircraft.CFG"), since the names
-// are found in any case.
-static std::string AsWritten(const std::string& path) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(path.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
-        return path;
-    }
-    FindClose(search);
-    return path.substr(0, path.find_last_of("\\/") + 1) + found.cFileName;
-}
-
 // Every `folder\*\aircraft.cfg`, one level down only, so that links that loop back cost
 // nothing; folders that cannot be listed are passed over.
 static void ListAircraftFiles(const std::string& folder, std::vector<std::string>* files) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(Child(folder, "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
-        return;
-    }
-    do {
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && strcmp(found.cFileName, ".") != 0 &&
-            strcmp(found.cFileName, "..") != 0) {
-            names.push_back(found.cFileName);
-        }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    std::sort(names.begin(), names.end());
-    for (const std::string& name : names) {
-        std::string file = Child(Child(folder, name.c_str()), "aircraft.cfg");
-        if (CheckIsFile(file)) {
-            files->push_back(AsWritten(file));
+    for (const std::string& name : SimSubfolders(folder)) {
+        std::string file = SimAircraftCfgInFolder(SimChildPath(folder, name));
+        if (!file.empty()) {
+            files->push_back(file);
         }
     }
 }
 
 static std::string FindSimulatorFolder(std::string folder) {
     while (!folder.empty()) {
-        if (CheckIsFolder(Child(folder, "Aircraft")) || CheckIsFolder(Child(folder, "Modules"))) {
+        if (SimIsFolder(SimChildPath(folder, "Aircraft")) || SimIsFolder(SimChildPath(folder, "Modules"))) {
             return folder;
         }
         std::string up = Parent(folder);
@@ -98,15 +56,16 @@ bool FindCheckTargets(const std::string& path, const std::string& root, CheckTar
     targets->simulatorFolder.clear();
     std::string full = CheckFullPath(path);
     std::string start;
-    if (CheckIsFile(full)) {
+    if (SimIsFile(full)) {
         targets->files.push_back(full);
         start = Parent(full);
-    } else if (CheckIsFolder(full)) {
+    } else if (SimIsFolder(full)) {
         start = full;
-        if (CheckIsFile(Child(full, "aircraft.cfg"))) {
-            targets->files.push_back(AsWritten(Child(full, "aircraft.cfg")));
-        } else if (CheckIsFolder(Child(full, "Aircraft"))) {
-            ListAircraftFiles(Child(full, "Aircraft"), &targets->files);
+        std::string file = SimAircraftCfgInFolder(full);
+        if (!file.empty()) {
+            targets->files.push_back(file);
+        } else if (SimIsFolder(SimChildPath(full, "Aircraft"))) {
+            ListAircraftFiles(SimChildPath(full, "Aircraft"), &targets->files);
         } else {
             ListAircraftFiles(full, &targets->files);
         }
@@ -116,7 +75,7 @@ bool FindCheckTargets(const std::string& path, const std::string& root, CheckTar
     }
     if (!root.empty()) {
         targets->simulatorFolder = CheckFullPath(root);
-        if (!CheckIsFolder(targets->simulatorFolder)) {
+        if (!SimIsFolder(targets->simulatorFolder)) {
             *error = root;
             return false;
         }

@@ -21,5 +21,3 @@ bool FindCheckTargets(const std::string& path, const std::string& root, CheckTar
 
 // The folder's full path without a trailing separator.
 std::string CheckFullPath(const std::string& path);
-bool CheckIsFolder(const std::string& path);
-bool CheckIsFile(const std::string& path);

@@ -7,8 +7,7 @@
 
 #include <string.h>
 
-#include <algorithm>
-
+#include "simhost/lib/SimFiles.h"
 #include "simhost/lib/SimText.h"
 
 namespace {
@@ -16,41 +15,6 @@ namespace {
 bool EndsWithNoCase(const std::string& text, const char* tail) {
     size_t n = strlen(tail);
     return text.size() >= n && lstrcmpiA(text.c_str() + text.size() - n, tail) == 0;
-}
-
-bool IsFolder(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// The entries of `folder` (without . and ..), directories or files as asked.
-std::vector<std::string> Entries(const std::string& folder, bool directories) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
-        return names;
-    }
-    do {
-        bool isDirectory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        if (strcmp(found.cFileName, ".") != 0 && strcmp(found.cFileName, "..") != 0 && isDirectory == directories) {
-            names.push_back(found.cFileName);
-        }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) < 0; });
-    return names;
-}
-
-// The aircraft.cfg of a folder, in whatever letter case it is written; "" when none.
-std::string CfgInFolder(const std::string& folder) {
-    for (const std::string& name : Entries(folder, false)) {
-        if (lstrcmpiA(name.c_str(), "aircraft.cfg") == 0) {
-            return folder + "\\" + name;
-        }
-    }
-    return std::string();
 }
 
 } // namespace
@@ -97,10 +61,21 @@ bool SimAircraftFromCfg(const AircraftCfg& cfg, int fltsim, SimAircraftFile* out
     return true;
 }
 
+std::string SimAircraftCfgInFolder(const std::string& folder) {
+    std::string path = SimChildPath(folder, "aircraft.cfg");
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(path.c_str(), &found); // finds the name in any letter case
+    if (search == INVALID_HANDLE_VALUE) {
+        return std::string();
+    }
+    FindClose(search);
+    return SimIsFile(path) ? SimChildPath(folder, found.cFileName) : std::string();
+}
+
 bool SimReadAircraftSource(const std::string& path, int fltsim, SimAircraftFile* out, std::string* error) {
     std::string cfgPath = path;
-    if (IsFolder(path)) {
-        cfgPath = CfgInFolder(path);
+    if (SimIsFolder(path)) {
+        cfgPath = SimAircraftCfgInFolder(path);
         if (cfgPath.empty()) {
             *error = path + ": no aircraft.cfg in this folder";
             return false;
@@ -127,8 +102,8 @@ std::vector<SimListedAircraft> SimListSimulatorAircraft(const std::string& simul
                                                         std::vector<std::string>* problems) {
     std::vector<SimListedAircraft> listed;
     std::string aircraftDir = simulatorDir + "\\Aircraft";
-    for (const std::string& folder : Entries(aircraftDir, true)) {
-        std::string path = CfgInFolder(aircraftDir + "\\" + folder);
+    for (const std::string& folder : SimSubfolders(aircraftDir)) {
+        std::string path = SimAircraftCfgInFolder(aircraftDir + "\\" + folder);
         AircraftCfg cfg;
         std::string error;
         if (path.empty()) {

@@ -49,6 +49,9 @@ bool SimReadAircraftFile(const std::string& path, SimAircraftFile* aircraft, std
 
 // Builds the aircraft of variation [fltsim.`fltsim`] of a parsed aircraft.cfg.
 bool SimAircraftFromCfg(const AircraftCfg& cfg, int fltsim, SimAircraftFile* out, std::string* error);
+// The aircraft.cfg of a folder, named in the letter case the folder writes it; empty when
+// there is none (a folder of that name does not count).
+std::string SimAircraftCfgInFolder(const std::string& folder);
 // Reads an aircraft from a .aircraft file (fltsim must be 0), an aircraft.cfg (any name
 // not ending in .aircraft; letter case does not matter) or a folder holding an
 // aircraft.cfg (found in any letter case). `error` starts with the path.

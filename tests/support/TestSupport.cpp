@@ -46,13 +46,11 @@ void WriteWholeFile(const std::string& path, const std::string& content) {
 }
 
 bool FileExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return SimIsFile(path);
 }
 
 bool DirectoryExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return SimIsFolder(path);
 }
 
 std::string ConfigPathOf(const std::string& model) {

@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 inline int EnvironmentNumber(const char* name, int fallback) {
@@ -146,7 +148,7 @@ private:
 // is a fault, and the run must end to report it.
 class HangWatch {
 public:
-    HangWatch(const std::string& what, DWORD limitMs) : what_(what), limit_(limitMs) {
+    HangWatch(const std::string& what, DWORD limitMs) : what_(what), limit_(TimeBudget(limitMs)) {
         done_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
         thread_ = CreateThread(nullptr, 0, Watch, this, 0, nullptr);
     }

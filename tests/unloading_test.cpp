@@ -442,6 +442,7 @@ TEST_F(UnloadingTest, EmergencyRestoresTheSavedSlotsAgainAndAgain) {
 // Runs the message loop until the end message is on the screen or `limit` ms pass.
 void PumpUntilFinished(DWORD limit) {
     DWORD start = GetTickCount();
+    limit = TimeBudget(limit);
     while (GetTickCount() - start < limit && SimScreenText() != kFinished) {
         SimPumpMessages(20);
     }

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include "drop/AirdropState.h"
@@ -170,4 +171,14 @@ void LoadedModuleFixture::TearDown() {
     SimUnloadModule(&module_);
     SimDestroyMainWindow();
     HostFixture::TearDown();
+}
+
+DWORD TimeBudget(DWORD ms) {
+    static DWORD scale = [] {
+        char text[16] = "";
+        DWORD length = GetEnvironmentVariableA("KFWS_TIME_SCALE", text, sizeof(text));
+        long value = length > 0 && length < sizeof(text) ? strtol(text, nullptr, 10) : 1;
+        return static_cast<DWORD>(value >= 1 && value <= 100 ? value : 1);
+    }();
+    return ms * scale;
 }

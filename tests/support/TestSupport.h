@@ -80,3 +80,7 @@ protected:
     HWND window_ = nullptr;
     SimModule module_ = {};
 };
+
+// A wall-clock budget of a test in ms, multiplied by KFWS_TIME_SCALE where ./dev sets it
+// (the tests then run under an emulator, several times slower than on the machine itself).
+DWORD TimeBudget(DWORD ms);

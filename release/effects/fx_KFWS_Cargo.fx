@@ -2,7 +2,7 @@
 // The module switches this effect on and off within one one-second drop tick.
 [Library Effect]
 // Library lifetime 5, version 2.00, radius -1 and priority 0: what real effects give,
-// endless ones too; the emitters below decide how long this one emits.
+// endless ones too. The emitters below decide how long this one emits.
 Lifetime=5
 Version=2.00
 Radius=-1

@@ -2,7 +2,7 @@
 // The module switches this effect on and off within one one-second drop tick.
 [Library Effect]
 // Library lifetime 5, version 2.00, radius -1 and priority 0: what real effects give,
-// endless ones too; the emitters below decide how long this one emits.
+// endless ones too. The emitters below decide how long this one emits.
 Lifetime=5
 Version=2.00
 Radius=-1
@@ -46,7 +46,7 @@ Heading=0.00, 0.00
 [Particle.0]
 // Eight to nine seconds of descent.
 Lifetime=8.00, 9.00
-// 19: the camera-facing billboard of most real particles; upright, never turned.
+// 19: the camera-facing billboard of most real particles, upright, never turned.
 Type=19
 Rotation=0.00, 0.00
 // 7 m square, flat like every billboard (no Z size), not growing.
@@ -68,7 +68,7 @@ Fade Out=0.20, 0.20
 Face=1, 1, 1
 
 [ParticleAttributes.0]
-// Blend 2, as most real sections; the bitmap's own colours and alpha unchanged.
+// Blend 2, as most real sections, the bitmap's own colours and alpha unchanged.
 Blend Mode=2
 Texture=fx_KFWS_Canopy.bmp
 Color Start=255, 255, 255, 255
@@ -84,7 +84,7 @@ Jitter Time=0.00
 Extrude Length=0.00
 Extrude Pitch Max=0.00
 Extrude Heading Max=0.00
-// One quarter of the bitmap, as real atlases are addressed; all four quarters hold the
+// One quarter of the bitmap, as real atlases are addressed. All four quarters hold the
 // same picture.
 uv1=0.00, 0.00
 uv2=0.50, 0.50

@@ -1,9 +1,9 @@
 // KFWS_Airdrop: fire-fighting liquid, a wide curtain of spray under the tank.
 // The module switches this effect on at the first drop tick and off at the end of the
-// drop: the emitters run until then; the drops already in the air fall on and fade.
+// drop: the emitters run until then, and the drops already in the air fall on and fade.
 [Library Effect]
 // Library lifetime 5, version 2.00, radius -1 and priority 0: what real effects give,
-// endless ones too; the emitters below decide how long this one emits.
+// endless ones too. The emitters below decide how long this one emits.
 Lifetime=5
 Version=2.00
 Radius=-1
@@ -51,7 +51,7 @@ Lifetime=2.50, 3.50
 // -60 to 60 degrees as real smoke is, so that the puffs do not look alike.
 Type=19
 Rotation=-60.00, 60.00
-// A puff of 2 m growing by 1.5 m a second up to 6 m; flat, no Z size.
+// A puff of 2 m growing by 1.5 m a second up to 6 m, flat, no Z size.
 X Scale=2.00, 2.00
 Y Scale=2.00, 2.00
 Z Scale=0.00, 0.00
@@ -70,7 +70,7 @@ Fade Out=0.50, 0.50
 Face=1, 1, 1
 
 [ParticleAttributes.0]
-// Blend 2, as most real sections; bluish white spray, clearing as it falls.
+// Blend 2, as most real sections, bluish white spray, clearing as it falls.
 Blend Mode=2
 Texture=fx_KFWS_Spray.bmp
 Color Start=220, 235, 255, 200
@@ -84,7 +84,7 @@ Jitter Time=0.00
 Extrude Length=0.00
 Extrude Pitch Max=0.00
 Extrude Heading Max=0.00
-// One quarter of the bitmap, as real atlases are addressed; all four quarters hold the
+// One quarter of the bitmap, as real atlases are addressed. All four quarters hold the
 // same picture.
 uv1=0.00, 0.00
 uv2=0.50, 0.50

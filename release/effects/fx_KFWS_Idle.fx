@@ -1,6 +1,6 @@
 // KFWS_Airdrop: an effect that shows nothing. Aircraft prepared for the drop get their
 // smoke lines with this effect, so the pilot switching the smoke system himself sees
-// nothing there; during a drop the module puts its own effects into those emitters.
+// nothing there. During a drop the module puts its own effects into those emitters.
 [Library Effect]
 // Library lifetime 5, version 2.00, radius -1 and priority 0: what real effects give.
 Lifetime=5
@@ -62,8 +62,8 @@ Fade Out=0.00, 0.00
 Face=1, 1, 1
 
 [ParticleAttributes.0]
-// Black with alpha 0 shows nothing with any blend; the stock atlas most real sections
-// name, so that no bitmap of ours is needed.
+// Black with alpha 0 shows nothing with any blend. The bitmap is the stock atlas that
+// most real sections name: no bitmap of ours is needed.
 Blend Mode=2
 Texture=fx_2.bmp
 Color Start=0, 0, 0, 0

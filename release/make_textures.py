@@ -1,25 +1,63 @@
 #!/usr/bin/env python3
-"""Draws the effect bitmaps of KFWS_Airdrop into a folder: 64x64 BMP files of 32 bits per
-pixel (blue, green, red, alpha; bottom-up rows; BITMAPINFOHEADER, no compression), the
-form of texture the simulator's effects read. Usage: make_textures.py OUTDIR"""
+"""Draws the effect bitmaps of KFWS_Airdrop into a folder, in the form real effect bitmaps
+take: 128x128 BMP files of 32 bits per pixel (blue, green, red, alpha; bottom-up rows;
+BITMAPINFOHEADER, no compression), then the 20-byte FS70 block that announces the mip
+levels, the top image at offset 74 and the full chain of mip levels down to 1x1 after it.
+Each bitmap is an atlas of four 64x64 quarters holding the same picture: the effects
+address one quarter (uv 0.00 to 0.50), as real atlases are addressed, and whichever
+quarter the simulator takes, and whichever way up, it is the right picture.
+Usage: make_textures.py OUTDIR"""
 import math
 import os
 import struct
 import sys
 
-SIZE = 64
+CELL = 64            # one picture
+SIZE = 2 * CELL      # the atlas: two pictures a side
+HEADER = 14 + 40 + 20
+
+
+def mip_chain(pixels):
+    """The top image and each half-size level after it down to 1x1. A level's pixel is
+    the mean of the four below it, colours weighted by alpha, so that clear pixels do not
+    darken the edges of a picture."""
+    levels = [pixels]
+    while len(levels[-1]) > 1:
+        top = levels[-1]
+        half = []
+        for y in range(0, len(top), 2):
+            row = []
+            for x in range(0, len(top[0]), 2):
+                quad = (top[y][x], top[y][x + 1], top[y + 1][x], top[y + 1][x + 1])
+                alpha = sum(p[3] for p in quad)
+                colour = tuple((sum(p[c] * p[3] for p in quad) + alpha // 2) // alpha if alpha else 0
+                               for c in range(3))
+                row.append(colour + ((alpha + 2) // 4,))
+            half.append(row)
+        levels.append(half)
+    return levels
 
 
 def write_bmp(path, pixels):
     """pixels: SIZE rows top first, each SIZE (r, g, b, a) tuples."""
+    levels = mip_chain(pixels)
     data = bytearray()
-    for row in reversed(pixels):
-        for r, g, b, a in row:
-            data += bytes((b, g, r, a))
-    header = struct.pack('<2sIHHI', b'BM', 14 + 40 + len(data), 0, 0, 14 + 40)
-    info = struct.pack('<IiiHHIIiiII', 40, SIZE, SIZE, 1, 32, 0, len(data), 2835, 2835, 0, 0)
+    for level in levels:
+        for row in reversed(level):
+            for r, g, b, a in row:
+                data += bytes((b, g, r, a))
+    header = struct.pack('<2sIHHI', b'BM', HEADER + len(data), 0, 0, HEADER)
+    info = struct.pack('<IiiHHIIiiII', 40, SIZE, SIZE, 1, 32, 0, SIZE * SIZE * 4, 2835, 2835, 0, 0)
+    # FS70, its own size, flags and a value we have no use for (0), the extra mip levels.
+    fs70 = struct.pack('<4sIIII', b'FS70', 20, 0, 0, len(levels) - 1)
     with open(path, 'wb') as out:
-        out.write(header + info + data)
+        out.write(header + info + fs70 + data)
+
+
+def atlas(draw):
+    """The picture drawn once and laid into all four quarters."""
+    cell = [[draw(x, y) for x in range(CELL)] for y in range(CELL)]
+    return [cell[y % CELL] * 2 for y in range(SIZE)]
 
 
 def canopy(x, y, jumper=True):
@@ -72,8 +110,7 @@ def main():
                        ('fx_KFWS_CargoChute.bmp', lambda x, y: canopy(x, y, jumper=False)),
                        ('fx_KFWS_Crate.bmp', crate),
                        ('fx_KFWS_Spray.bmp', spray)):
-        write_bmp(os.path.join(out, name),
-                  [[draw(x, y) for x in range(SIZE)] for y in range(SIZE)])
+        write_bmp(os.path.join(out, name), atlas(draw))
 
 
 if __name__ == '__main__':

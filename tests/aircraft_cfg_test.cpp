@@ -14,6 +14,7 @@
 #include "TestSupport.h"
 #include "simhost/lib/AircraftCfg.h"
 #include "simhost/lib/SimAircraftFile.h"
+#include "simhost/lib/SimScript.h"
 
 namespace {
 
@@ -70,6 +71,27 @@ TEST(AircraftCfgReader, SyntaxOnEveryLineEnd) {
             EXPECT_EQ(cfg.smokes[0].lat, 3);
             EXPECT_EQ(cfg.smokes[0].effect, "fx name");
         }
+    }
+}
+
+// The one line reader behind aircraft.cfg, .aircraft files and scripts: after a byte-order
+// mark, comments and a blank line, each names its fault on line 4 on every line end.
+TEST(AircraftCfgReader, OneLineReaderForEveryFile) {
+    for (const char* eol : kLineEnds) {
+        SCOPED_TRACE(eol[0] == '\r' ? (eol[1] ? "CRLF" : "CR") : "LF");
+        std::string error;
+        AircraftCfg cfg;
+        EXPECT_FALSE(ParseAircraftCfg(WithLineEnds("\xEF\xBB\xBF[General]\n;c\n\natc_model=X\n", eol), &cfg, &error));
+        EXPECT_EQ(error, "line 4: not an aircraft.cfg: no [fltsim.0] section");
+        SimAircraftFile file;
+        EXPECT_FALSE(SimParseAircraftFile(WithLineEnds("\xEF\xBB\xBF# c\natc_model = X # c\n\nbogus line\n", eol), &file, &error));
+        EXPECT_EQ(error, "line 4: expected key = value");
+        std::vector<SimScriptStep> steps;
+        EXPECT_FALSE(SimParseScript(WithLineEnds("\xEF\xBB\xBF# c\nsay \"# kept\"\n\njump\n", eol), &steps, &error));
+        EXPECT_EQ(error, "line 4: unknown step 'jump'");
+        ASSERT_TRUE(SimParseScript(WithLineEnds("say \"# kept\" # c\n", eol), &steps, &error)) << error;
+        ASSERT_EQ(steps.size(), 1u);
+        EXPECT_EQ(steps[0].args, std::vector<std::string>{"# kept"});
     }
 }
 

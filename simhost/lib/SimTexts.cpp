@@ -50,8 +50,8 @@ const SimTextRow kTexts[] = {
      "{}: файл только для чтения, не изменён: снимите атрибут «только чтение» и повторите",
      "{}: the file is read-only and was not changed: clear its read-only attribute and run again"},
     {kTextPrepareInUse,
-     "{}: файл открыт другой программой, не изменён: закройте её (симулятор, редактор) и повторите",
-     "{}: another program holds the file open; not changed: close it (the simulator, an editor) and run again"},
+     "{}: файл открыт другой программой, не изменён: закройте её и повторите",
+     "{}: another program holds the file open; not changed: close it and run again"},
     {kTextPrepareBrokenLine,
      "{}: строка smoke.{} есть, но в ней нет трёх чисел; файл не изменён: исправьте её "
      "(высота, продольная, поперечная координата, эффект) и повторите",

@@ -62,7 +62,8 @@ int PrepareSlotsNeeded(const AircraftCfg& cfg, bool* assumed);
 // numbers written (none: `text` is returned unchanged).
 std::string PrepareText(const std::string& text, int needed, std::vector<int>* added);
 
-// Prepares one aircraft.cfg: `slots` lines (1..4), or with 0 as many as PrepareSlotsNeeded says.
+// Prepares one aircraft.cfg: `slots` lines (1..4), or with 0 as many as PrepareSlotsNeeded
+// says (the configuration files found from the current folder, as the module finds them).
 PrepareResult PrepareAircraftCfg(const std::string& path, int slots);
 // Puts the copy kept beside one aircraft.cfg back and removes it.
 PrepareResult UndoPrepareAircraftCfg(const std::string& path);

@@ -45,7 +45,9 @@ bool ReadAlone(const std::string& path, std::string* text, PrepareResult* result
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         DWORD code = GetLastError();
-        result->outcome = InUse(code) ? kPrepareInUse : kPrepareUnreadable;
+        result->outcome = InUse(code)                    ? kPrepareInUse
+                          : code == ERROR_ACCESS_DENIED ? kPrepareFailed
+                                                        : kPrepareUnreadable;
         result->detail = SystemMessage(code);
         return false;
     }
@@ -94,7 +96,7 @@ std::string FolderOf(const std::string& path) {
 }
 
 void Fail(PrepareResult* result, DWORD code) {
-    result->outcome = InUse(code) || code == ERROR_ACCESS_DENIED ? kPrepareInUse : kPrepareFailed;
+    result->outcome = InUse(code) ? kPrepareInUse : kPrepareFailed;
     result->detail = SystemMessage(code);
 }
 

@@ -5,6 +5,7 @@
 //   simhost.exe (--aircraft PATH [--fltsim N] | --simulator DIR) [--script FILE] [--dll PATH]
 //               [--root DIR] [--out DIR] [--transcript FILE] [--verbose]
 //   simhost.exe --check PATH [--root DIR] [--json] [--lang ru|en]   (the readiness check)
+//   simhost.exe --prepare PATH [--slots N] [--undo] [--lang ru|en]   (smoke lines for the drop)
 #include <windows.h>
 
 #include <fcntl.h>
@@ -19,6 +20,7 @@
 #include "simhost/app/HostThread.h"
 #include "simhost/app/Scenario.h"
 #include "simhost/check/CheckCommand.h"
+#include "simhost/prepare/PrepareCommand.h"
 #include "simhost/lib/SimScript.h"
 #include "simhost/lib/SimFiles.h"
 
@@ -28,6 +30,7 @@ const char kUsage[] =
     "usage: simhost.exe --aircraft PATH [--fltsim N] [--script FILE] [options]\n"
     "       simhost.exe --simulator DIR [--aircraft PATH [--fltsim N]] [--script FILE] [options]\n"
     "       simhost.exe --check PATH [--root DIR] [--json] [--lang ru|en]   (readiness check)\n"
+    "       simhost.exe --prepare PATH [--slots N] [--undo] [--lang ru|en]   (smoke lines)\n"
     "\n"
     "Loads KFWS_Airdrop.dll into a stand-in simulator window. With --script the scenario\n"
     "runs and its transcript is printed (exit code 0 when every expectation held, 1 when\n"
@@ -72,6 +75,9 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
     if (IsCheckCommand(argc, argv)) {
         return RunCheckCommand(argc, argv); // no window, no module
+    }
+    if (IsPrepareCommand(argc, argv)) {
+        return RunPrepareCommand(argc, argv); // no window, no module
     }
     std::string aircraft, script, dll, root, out, transcriptPath, simulator;
     int fltsim = 0;

@@ -33,6 +33,7 @@ void CheckAircraftFile(const std::string& path, CheckContext* context, CheckRepo
             CheckEffects(context, cfg, &row);
         }
         CheckPayload(context, cfg, cache, &row);
+        CheckSmokeOrder(context, cfg, &row);
         CheckAtcModelSources(context, cfg, v, &row);
         row.atcModel = SimCp1251ToUtf8(row.atcModel);
         report->rows.push_back(row);

@@ -20,6 +20,8 @@ CheckFileCache* NewFileCache(const AircraftCfg& cfg);
 void DeleteFileCache(CheckFileCache* cache);
 // Stations, weight against the useful load, the centre of gravity, exit points.
 void CheckPayload(CheckContext* context, const AircraftCfg& cfg, CheckFileCache* cache, CheckRow* row);
+// smoke.N lines written in the successor's order lon, lat, vert (known by the engines).
+void CheckSmokeOrder(CheckContext* context, const AircraftCfg& cfg, CheckRow* row);
 // atc_model in [General] and the variation with different values.
 void CheckAtcModelSources(CheckContext* context, const AircraftCfg& cfg, const CfgVariation& v, CheckRow* row);
 

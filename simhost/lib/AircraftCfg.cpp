@@ -1,5 +1,5 @@
 // The aircraft-specific reading of aircraft.cfg: variations, [General], weights and
-// stations, smoke emitters, contact points and wing geometry, with the centre of gravity
+// stations, smoke emitters, engine positions, contact points and wing geometry, with the centre of gravity
 // and the outline computed from them. The line and section syntax is CfgScanner's.
 //
 // Numbers: each field is read as strtod reads its start. A scalar key whose first field
@@ -15,12 +15,13 @@
 
 #include "simhost/lib/CfgScanner.h"
 #include "simhost/lib/SimFiles.h"
+#include "simhost/lib/SimLines.h"
 
 namespace {
 
 bool KeepSection(const std::string& name) {
     return name == "general" || name == "weight_and_balance" || name == "smokesystem" ||
-           name == "contact_points" || name == "airplane_geometry" || name.compare(0, 7, "fltsim.") == 0;
+           name == "contact_points" || name == "airplane_geometry" || name == "generalenginedata" || name.compare(0, 7, "fltsim.") == 0;
 }
 
 void Note(AircraftCfg* cfg, int line, const std::string& what) {
@@ -130,8 +131,16 @@ void ReadWeights(const CfgDocument& document, AircraftCfg* cfg) {
 
 void ReadSmokes(const CfgDocument& document, AircraftCfg* cfg) {
     const CfgSection* section = Section(document, "smokesystem");
+    // vert, lon, lat: the vertical position first.
     ReadList(section, "smoke.", 3, cfg, [&](size_t, const std::vector<std::string>& fields, const double* n) {
-        cfg->smokes.push_back(CfgSmoke{n[0], n[1], n[2], fields.size() > 3 ? fields[3] : ""});
+        cfg->smokes.push_back(CfgSmoke{n[1], n[2], n[0], fields.size() > 3 ? fields[3] : ""});
+    });
+}
+
+void ReadEngines(const CfgDocument& document, AircraftCfg* cfg) {
+    const CfgSection* section = Section(document, "generalenginedata");
+    ReadList(section, "engine.", 3, cfg, [&](size_t, const std::vector<std::string>&, const double* n) {
+        cfg->engines.push_back(CfgEngine{n[0], n[1], n[2]});
     });
 }
 
@@ -154,7 +163,7 @@ void ReadGeometry(const CfgDocument& document, AircraftCfg* cfg) {
 }
 
 bool Fail(std::string* error, int line, const std::string& what) {
-    *error = "line " + std::to_string(line < 1 ? 1 : line) + ": " + what;
+    *error = SimLineError(line < 1 ? 1 : line, what);
     return false;
 }
 
@@ -183,6 +192,7 @@ bool ParseAircraftCfg(const std::string& text, AircraftCfg* cfg, std::string* er
     cfg->generalAtcModel = model ? model->text : "";
     ReadWeights(document, cfg);
     ReadSmokes(document, cfg);
+    ReadEngines(document, cfg);
     ReadContactPoints(document, cfg);
     ReadGeometry(document, cfg);
     std::sort(cfg->notes.begin(), cfg->notes.end(), [](const CfgNote& a, const CfgNote& b) { return a.line < b.line; });

@@ -11,8 +11,8 @@
 // few fields ends its list like a gap, so entry k is always the file's number k, and a
 // [fltsim.N] without a title ends the variations. Each such line leaves a note.
 //
-// Positions are feet. Those of [WEIGHT_AND_BALANCE], [SMOKESYSTEM] and [contact_points]
-// are from the reference datum, those of [airplane_geometry] from the simulator's
+// Positions are feet. Those of [WEIGHT_AND_BALANCE], [SMOKESYSTEM], [GeneralEngineData]
+// and [contact_points] are from the reference datum, those of [airplane_geometry] from the simulator's
 // reference point; `datumLon` (reference_datum_position) is the datum's distance from
 // the reference point, so a datum position p lies at p + datumLon from the reference point.
 #pragma once
@@ -34,9 +34,17 @@ struct CfgStation {
     std::string name;              // fifth field or station_name.N; file bytes, may be empty
 };
 
+// smoke.N = vert, lon, lat, effect name: this simulator's files give the VERTICAL
+// position first, unlike every other position list of the file (files written for the
+// 2006 successor give lon, lat, vert; see CfgSuccessorOrderEngine).
 struct CfgSmoke {
-    double lon, lat, vert; // feet from the datum
+    double lon, lat, vert; // feet from the datum: fields 2, 3 and 1 of the line
     std::string effect;    // as written (usually without .fx); file bytes
+};
+
+// engine.N = lon, lat, vert of [GeneralEngineData].
+struct CfgEngine {
+    double lon, lat, vert; // feet from the datum
 };
 
 struct CfgContactPoint {
@@ -69,6 +77,9 @@ struct AircraftCfg {
     // [SMOKESYSTEM]
     std::vector<CfgSmoke> smokes;
 
+    // [GeneralEngineData]
+    std::vector<CfgEngine> engines;
+
     // [contact_points]
     std::vector<CfgContactPoint> contactPoints;
 
@@ -88,6 +99,12 @@ bool ReadAircraftCfg(const std::string& path, AircraftCfg* cfg, std::string* err
 
 // The atc_model the stand-in host gives variation `v`: its own when not empty, else [General]'s.
 std::string CfgAtcModel(const AircraftCfg& cfg, const CfgVariation& v);
+
+// A smoke line written in the successor's order lon, lat, vert: the engine.N it lies at
+// (within kCfgEngineTolerance feet) when its fields are read in that order, while read in
+// this simulator's order vert, lon, lat it lies at no engine; -1 otherwise.
+const double kCfgEngineTolerance = 1.0;
+int CfgSuccessorOrderEngine(const AircraftCfg& cfg, const CfgSmoke& smoke);
 
 // The mean aerodynamic chord and the longitudinal position of its leading edge (from the
 // reference point), reconstructed from [airplane_geometry]; false when the geometry lacks

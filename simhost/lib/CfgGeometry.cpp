@@ -1,5 +1,6 @@
 // What the stand-in host computes from an aircraft.cfg: the mean aerodynamic chord, the
-// centre of gravity as a fraction of it, and the outline of the aircraft.
+// centre of gravity as a fraction of it, the outline of the aircraft, and whether a smoke
+// line was written in the successor's order.
 //
 // The chord is the textbook one of a straight-tapered wing: taper
 // l = 2*area/(span*rootChord) - 1, MAC = 2/3*rootChord*(1+l+l*l)/(1+l), its leading edge
@@ -98,4 +99,33 @@ bool CfgPointOutside(const CfgOutline& outline, double x, double y, double z) {
     const double t = kCfgOutlineTolerance;
     return x < outline.minLat - t || x > outline.maxLat + t || y < outline.minVert - t || y > outline.maxVert + t ||
            z < outline.minLon - t || z > outline.maxLon + t;
+}
+
+namespace {
+
+// The first of the first kEnginesLooked engines within the tolerance of a point; -1 for none.
+// Real aircraft have up to eight engines, so a file of thousands of engine lines costs no
+// more than one of sixteen.
+const size_t kEnginesLooked = 16;
+
+int EngineAt(const AircraftCfg& cfg, double lon, double lat, double vert) {
+    for (size_t e = 0; e < cfg.engines.size() && e < kEnginesLooked; e++) {
+        const CfgEngine& engine = cfg.engines[e];
+        double dLon = engine.lon - lon, dLat = engine.lat - lat, dVert = engine.vert - vert;
+        if (dLon * dLon + dLat * dLat + dVert * dVert <= kCfgEngineTolerance * kCfgEngineTolerance) {
+            return (int)e;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+int CfgSuccessorOrderEngine(const AircraftCfg& cfg, const CfgSmoke& smoke) {
+    if (EngineAt(cfg, smoke.lon, smoke.lat, smoke.vert) >= 0) {
+        return -1;
+    }
+    // The line's fields in the file's order are vert, lon, lat; the successor reads them
+    // as lon, lat, vert.
+    return EngineAt(cfg, smoke.vert, smoke.lon, smoke.lat);
 }

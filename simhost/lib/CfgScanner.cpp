@@ -5,6 +5,8 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "simhost/lib/SimLines.h"
+
 namespace {
 
 bool IsBlank(char c) {
@@ -64,21 +66,13 @@ std::string ValueOf(const std::string& text, size_t begin, size_t end) {
 void CfgScan(const std::string& text, bool (*keep)(const std::string& lowerName), CfgDocument* document) {
     document->sections.clear();
     document->lines = 0;
-    size_t at = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    SimLineReader reader(text);
+    SimLine read;
     CfgSection* current = nullptr;
-    const size_t size = text.size();
-    while (at < size) {
-        size_t end = at;
-        while (end < size && text[end] != '\r' && text[end] != '\n') {
-            end++;
-        }
-        size_t next = end;
-        if (next < size) {
-            next += (text[next] == '\r' && next + 1 < size && text[next + 1] == '\n') ? 2 : 1;
-        }
-        int line = ++document->lines;
-        size_t begin = at;
-        at = next;
+    while (reader.Next(&read)) {
+        int line = read.number;
+        document->lines = line;
+        size_t begin = read.begin, end = read.end;
         Trim(text, &begin, &end);
         if (begin == end || StartsComment(text, begin, end)) {
             continue;
@@ -111,6 +105,7 @@ void CfgScan(const std::string& text, bool (*keep)(const std::string& lowerName)
         size_t keyBegin = begin;
         size_t valueBegin = keyEnd + 1;
         Trim(text, &keyBegin, &keyEnd);
+        current->lastKeyLine = line;
         std::string key = Lower(text, keyBegin, keyEnd);
         if (current->keys.count(key)) {
             continue;

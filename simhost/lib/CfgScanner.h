@@ -1,5 +1,5 @@
 // The tolerant line and section scanner behind the aircraft.cfg reader: one pass over
-// the bytes, splitting lines at CR, LF or CRLF, recognising [section] and key=value lines
+// the bytes, split into lines by SimLineReader (CR, LF or CRLF), recognising [section] and key=value lines
 // and dropping comments, and keeping the keys of the sections a caller asks for.
 //
 // Rules (the lenient reading real, hand-written files need):
@@ -15,7 +15,7 @@
 // - Repeated sections add to the first; of a repeated key the first occurrence counts, as
 //   with the platform's profile reader.
 // - Bytes are kept as they are (no code-page conversion); a UTF-8 byte-order mark at the
-//   start is skipped.
+//   start is skipped (by the line reader).
 #pragma once
 
 #include <string>
@@ -28,7 +28,8 @@ struct CfgValue {
 };
 
 struct CfgSection {
-    int line = 0; // line of its first header
+    int line = 0;        // line of its first header
+    int lastKeyLine = 0; // line of the last key=value line in it (0 for none), repeated keys too
     std::unordered_map<std::string, CfgValue> keys; // lower-case key names
 };
 

@@ -8,22 +8,13 @@
 
 #include "simhost/lib/SimText.h"
 #include "simhost/lib/SimFiles.h"
+#include "simhost/lib/SimLines.h"
 
 namespace {
 
 bool Fail(std::string* error, int line, const std::string& what) {
-    *error = "line " + std::to_string(line) + ": " + what;
+    *error = SimLineError(line, what);
     return false;
-}
-
-// Drops a comment: '#' at the start or after a blank, so that file names may hold '#'.
-std::string StripComment(const std::string& line) {
-    for (size_t i = 0; i < line.size(); i++) {
-        if (line[i] == '#' && (i == 0 || line[i - 1] == ' ' || line[i - 1] == '\t')) {
-            return line.substr(0, i);
-        }
-    }
-    return line;
 }
 
 std::vector<std::string> Words(const std::string& text) {
@@ -45,17 +36,12 @@ bool SimParseAircraftFile(const std::string& text, SimAircraftFile* aircraft, st
     aircraft->spec.parkingBrake = true;
     aircraft->centreOfGravity = 0.25;
 
-    std::string body = text;
-    if (body.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        body.erase(0, 3);
-    }
     std::set<std::string> seen;
-    std::istringstream lines(body);
-    std::string raw;
-    int number = 0;
-    while (std::getline(lines, raw)) {
-        number++;
-        std::string line = SimTrim(StripComment(raw));
+    SimLineReader lines(text);
+    SimLine read;
+    while (lines.Next(&read)) {
+        const int number = read.number;
+        std::string line = SimTrim(SimStripHashComment(lines.Text(read), false));
         if (line.empty()) {
             continue;
         }

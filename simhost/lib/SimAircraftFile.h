@@ -15,8 +15,9 @@
 //
 // The simulator's own aircraft.cfg (read by AircraftCfg) gives a simulated aircraft too:
 // one variation [fltsim.N] becomes its title and atc_model, the stations with the file's
-// weights as starting weights, one effect slot per smoke.N (x lateral, y vertical,
-// z longitudinal, the effect name as written), the outline, and a live centre of gravity.
+// weights as starting weights, one effect slot per smoke.N = vert, lon, lat, name (x the
+// third field, lateral; y the first, vertical; z the second, longitudinal; the effect name
+// as written), the outline, and a live centre of gravity.
 // It stands on the ground with the parking brake set.
 #pragma once
 

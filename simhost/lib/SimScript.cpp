@@ -4,8 +4,8 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include <sstream>
 
+#include "simhost/lib/SimLines.h"
 #include "simhost/lib/SimText.h"
 
 namespace {
@@ -65,22 +65,8 @@ const ExpectRule kExpectations[] = {
 };
 
 bool Fail(std::string* error, int line, const std::string& what) {
-    *error = "line " + std::to_string(line) + ": " + what;
+    *error = SimLineError(line, what);
     return false;
-}
-
-std::string StripComment(const std::string& line) {
-    bool quoted = false;
-    for (size_t i = 0; i < line.size(); i++) {
-        if (line[i] == '\\' && quoted) {
-            i++;
-        } else if (line[i] == '"') {
-            quoted = !quoted;
-        } else if (line[i] == '#' && !quoted && (i == 0 || line[i - 1] == ' ' || line[i - 1] == '\t')) {
-            return line.substr(0, i);
-        }
-    }
-    return line;
 }
 
 struct KeyName {
@@ -256,16 +242,11 @@ std::vector<std::string> SimSplitMenuPath(const std::vector<std::string>& words,
 
 bool SimParseScript(const std::string& text, std::vector<SimScriptStep>* steps, std::string* error) {
     steps->clear();
-    std::string body = text;
-    if (body.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        body.erase(0, 3);
-    }
-    std::istringstream lines(body);
-    std::string raw;
-    int number = 0;
-    while (std::getline(lines, raw)) {
-        number++;
-        std::string line = SimTrim(StripComment(raw));
+    SimLineReader lines(text);
+    SimLine read;
+    while (lines.Next(&read)) {
+        const int number = read.number;
+        std::string line = SimTrim(SimStripHashComment(lines.Text(read), true));
         if (line.empty()) {
             continue;
         }

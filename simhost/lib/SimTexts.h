@@ -19,6 +19,21 @@ enum SimTextId {
     // The host window: panels, menus, message boxes.
     // The views: labels, read-outs, tooltips.
     // The scenario runner: the transcript's own words, step errors.
+    // Preparing aircraft (simhost --prepare): usage, one line per file ("{}" takes the
+    // arguments in order: the file first).
+    kTextPrepareUsage,
+    kTextPrepareAdded,       // file, lines added, lines needed, assumption, the copy
+    kTextPrepareAlready,     // file, lines present, lines needed, assumption
+    kTextPrepareRestored,    // file, the copy
+    kTextPrepareNoBackup,    // file, the copy
+    kTextPrepareReadOnly,    // file
+    kTextPrepareInUse,       // file
+    kTextPrepareBrokenLine,  // file, N of the broken smoke.N
+    kTextPrepareUnreadable,  // file, reason
+    kTextPrepareFailed,      // file, reason
+    kTextPrepareAssumed,     // the assumption when a variation has no configuration file
+    kTextPrepareNothingFound, // PATH
+    kTextPrepareBadOption,   // the option
     kSimTextCount
 };
 

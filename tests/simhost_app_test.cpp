@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "simhost/app/AircraftSource.h"
-#include "simhost/app/EffectFiles.h"
+#include "simhost/app/host/AircraftSource.h"
+#include "simhost/app/host/EffectFiles.h"
 #include "simhost/app/ExitPoints.h"
 
 namespace {

@@ -14,13 +14,14 @@
 
 #include <string>
 
-#include "simhost/app/AircraftSource.h"
-#include "simhost/app/HostAircraft.h"
-#include "simhost/app/HostThread.h"
-#include "simhost/app/Scenario.h"
+#include "simhost/app/HostWindow.h"
+#include "simhost/app/host/AircraftSource.h"
+#include "simhost/app/host/HostAircraft.h"
+#include "simhost/app/host/HostThread.h"
+#include "simhost/app/scenario/Scenario.h"
 #include "simhost/check/CheckCommand.h"
-#include "simhost/lib/SimScript.h"
 #include "simhost/lib/SimFiles.h"
+#include "simhost/lib/SimScript.h"
 
 namespace {
 
@@ -191,6 +192,7 @@ int main(int argc, char** argv) {
     options.fltsim = fltsim;
     options.verbose = verbose;
     options.interactive = script.empty();
+    options.dressWindow = HostWindowDress;
     std::string error;
     if (!HostStart(options, &error)) {
         fprintf(stderr, "simhost: %s\n", error.c_str());

@@ -1,26 +1,23 @@
 // The scenario runner's thread: steps in order, expectations counted, the verdict.
-#include "simhost/app/Scenario.h"
+#include "simhost/app/scenario/Scenario.h"
 
 #include "simhost/SimHost.h"
-#include "simhost/app/Expectations.h"
-#include "simhost/app/HostAircraft.h"
-#include "simhost/app/HostDescription.h"
-#include "simhost/app/HostObserver.h"
-#include "simhost/app/HostThread.h"
-#include "simhost/app/ModuleWindows.h"
-#include "simhost/app/ScenarioSteps.h"
-#include "simhost/app/SyntheticInput.h"
-#include "simhost/app/Transcript.h"
+#include "simhost/app/host/HostAircraft.h"
+#include "simhost/app/host/HostDescription.h"
+#include "simhost/app/host/HostObserver.h"
+#include "simhost/app/host/HostThread.h"
+#include "simhost/app/host/ModuleWindows.h"
+#include "simhost/app/host/SyntheticInput.h"
+#include "simhost/app/scenario/Expectations.h"
+#include "simhost/app/scenario/ScenarioSteps.h"
+#include "simhost/app/scenario/Transcript.h"
 #include "simhost/lib/SimText.h"
 
 namespace {
 
 struct RunnerState {
-    ScenarioOptions options;
-    ScenarioLastStep last = {0, 0, 0};
     int failures = 0;
     int expectations = 0;
-    bool broken = false; // a step could not be carried out
 };
 
 RunnerState& Runner() {
@@ -65,15 +62,14 @@ void RunExpectation(const SimScriptStep& step) {
 }
 
 void RunActingStep(const SimScriptStep& step) {
-    RunnerState& r = Runner();
     TranscriptFlushObservations();
     TranscriptEmit("> " + step.text);
     HostRunOnUi([&] { HostBeginStep(); });
     ScenarioRunStep(step);
     InputSettle();
     HostRunOnUi([&] {
-        r.last.firstCall = HostStepFirstCall();
-        r.last.endCall = SimCalls().size();
+        ScenarioLast().firstCall = HostStepFirstCall();
+        ScenarioLast().endCall = SimCalls().size();
     });
     TranscriptFlushObservations();
     TranscriptReportDialog();
@@ -83,8 +79,8 @@ void RunActingStep(const SimScriptStep& step) {
 DWORD WINAPI RunnerThread(LPVOID) {
     RunnerState& r = Runner();
     ReportStart();
-    for (const SimScriptStep& step : r.options.steps) {
-        if (r.broken) {
+    for (const SimScriptStep& step : ScenarioGetOptions().steps) {
+        if (ScenarioIsBroken()) {
             break;
         }
         if (step.verb == "say") {
@@ -103,7 +99,7 @@ DWORD WINAPI RunnerThread(LPVOID) {
     // A message box left open would hold the host's loop; close it as its OK button does.
     bool boxOpen = false;
     HostRunOnUi([&] { boxOpen = HostMessageBox() != nullptr; });
-    if (boxOpen && !r.broken) {
+    if (boxOpen && !ScenarioIsBroken()) {
         TranscriptEmit("> ok (a message box was still open at the end)");
         std::string why;
         if (!InputClick("OK", true, &why)) {
@@ -112,36 +108,24 @@ DWORD WINAPI RunnerThread(LPVOID) {
         TranscriptFlushObservations();
     }
     TranscriptEmit("");
-    if (r.broken) {
+    bool broken = ScenarioIsBroken();
+    if (broken) {
         TranscriptEmit("scenario stopped: a step could not be carried out");
     }
-    if (r.failures == 0 && !r.broken) {
+    if (r.failures == 0 && !broken) {
         TranscriptEmit("scenario passed: " + std::to_string(r.expectations) + " expectations held");
     } else {
         TranscriptEmit("scenario FAILED: " + std::to_string(r.failures) + " of " + std::to_string(r.expectations) +
                        " expectations failed");
     }
-    HostQuit(r.broken ? 2 : r.failures ? 1 : 0);
+    HostQuit(broken ? 2 : r.failures ? 1 : 0);
     return 0;
 }
 
 } // namespace
 
-const ScenarioOptions& ScenarioGetOptions(void) {
-    return Runner().options;
-}
-
-ScenarioLastStep& ScenarioLast(void) {
-    return Runner().last;
-}
-
-void ScenarioBroken(const std::string& why) {
-    TranscriptEmit("  ERROR: " + why);
-    Runner().broken = true;
-}
-
 void ScenarioStart(const ScenarioOptions& options) {
-    Runner().options = options;
+    ScenarioSetOptions(options);
     TranscriptSetFile(options.transcript);
     HANDLE thread = CreateThread(nullptr, 0, RunnerThread, nullptr, 0, nullptr);
     CloseHandle(thread);

@@ -1,19 +1,21 @@
 // The acting steps of a scenario: keys, waits, menu choices, clicks and typing in the
 // dialog, changes to the aircraft, pictures, and edits of the configuration file.
-#include "simhost/app/ScenarioSteps.h"
+#include "simhost/app/scenario/ScenarioSteps.h"
 
 #include <windows.h>
 
 #include <stdlib.h>
 
-#include "simhost/app/AircraftSource.h"
-#include "simhost/app/HostAircraft.h"
-#include "simhost/app/HostDescription.h"
-#include "simhost/app/HostThread.h"
-#include "simhost/app/ModuleWindows.h"
-#include "simhost/app/Scenario.h"
-#include "simhost/app/SyntheticInput.h"
-#include "simhost/app/Transcript.h"
+#include "simhost/app/host/AircraftMenu.h"
+#include "simhost/app/host/AircraftSource.h"
+#include "simhost/app/host/HostAircraft.h"
+#include "simhost/app/host/HostDescription.h"
+#include "simhost/app/host/HostThread.h"
+#include "simhost/app/host/HostUi.h"
+#include "simhost/app/host/ModuleWindows.h"
+#include "simhost/app/host/SyntheticInput.h"
+#include "simhost/app/scenario/ScenarioRun.h"
+#include "simhost/app/scenario/Transcript.h"
 #include "simhost/lib/SimPicture.h"
 #include "simhost/lib/SimText.h"
 

@@ -1,7 +1,7 @@
 // The expectations of a scenario: what the host shows, the module's host calls during
 // the last step, the aircraft's stations and slots, the dialog and its controls, the
 // configuration file, message boxes, the menu bar and where a keystroke went.
-#include "simhost/app/Expectations.h"
+#include "simhost/app/scenario/Expectations.h"
 
 #include <math.h>
 #include <stdlib.h>
@@ -10,13 +10,13 @@
 #include <algorithm>
 
 #include "simhost/SimHost.h"
-#include "simhost/app/DialogControls.h"
-#include "simhost/app/EffectFiles.h"
 #include "simhost/app/ExitPoints.h"
-#include "simhost/app/HostAircraft.h"
-#include "simhost/app/ModuleWindows.h"
-#include "simhost/app/Scenario.h"
-#include "simhost/app/Transcript.h"
+#include "simhost/app/host/DialogControls.h"
+#include "simhost/app/host/EffectFiles.h"
+#include "simhost/app/host/HostAircraft.h"
+#include "simhost/app/host/ModuleWindows.h"
+#include "simhost/app/scenario/ScenarioRun.h"
+#include "simhost/app/scenario/Transcript.h"
 #include "simhost/lib/SimText.h"
 
 namespace {

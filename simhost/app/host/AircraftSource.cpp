@@ -1,5 +1,5 @@
 // Where the simulated aircraft come from.
-#include "simhost/app/AircraftSource.h"
+#include "simhost/app/host/AircraftSource.h"
 
 #include <windows.h>
 

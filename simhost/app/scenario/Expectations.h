@@ -1,5 +1,6 @@
-// The expectations of a scenario ("expect WHAT ..."), checked on the user-interface
-// thread against the host as it is after the last acting step.
+// The expectations of a scenario ("expect KIND ..."), one check function per row of the
+// language (SimScriptLanguage.h), run on the user-interface thread against the host as
+// it is after the last acting step.
 #pragma once
 
 #include <string>

@@ -49,7 +49,19 @@ void ReportStart() {
     TranscriptReportConfig(false);
 }
 
-void RunExpectation(const SimScriptStep& step) {
+#define SCENARIO_RUN(Id, name, fewest, most, parse, run) run,
+void (*const kRun[])(const SimScriptStep&) = {SIM_SCRIPT_VERBS(SCENARIO_RUN)};
+#undef SCENARIO_RUN
+static_assert(sizeof(kRun) / sizeof(kRun[0]) == kScriptVerbCount, "one run function per verb");
+
+} // namespace
+
+void RunSay(const SimScriptStep& step) {
+    TranscriptEmit("");
+    TranscriptEmit("# " + step.value);
+}
+
+void RunExpect(const SimScriptStep& step) {
     RunnerState& r = Runner();
     std::string found;
     r.expectations++;
@@ -61,11 +73,13 @@ void RunExpectation(const SimScriptStep& step) {
     }
 }
 
+namespace {
+
 void RunActingStep(const SimScriptStep& step) {
     TranscriptFlushObservations();
     TranscriptEmit("> " + step.text);
     HostRunOnUi([&] { HostBeginStep(); });
-    ScenarioRunStep(step);
+    kRun[step.kind](step);
     InputSettle();
     HostRunOnUi([&] {
         ScenarioLast().firstCall = HostStepFirstCall();
@@ -83,17 +97,10 @@ DWORD WINAPI RunnerThread(LPVOID) {
         if (ScenarioIsBroken()) {
             break;
         }
-        if (step.verb == "say") {
-            std::string text;
-            for (const std::string& word : step.args) {
-                text += (text.empty() ? "" : " ") + word;
-            }
-            TranscriptEmit("");
-            TranscriptEmit("# " + text);
-        } else if (step.verb == "expect") {
-            RunExpectation(step);
-        } else {
+        if (ScenarioStepActs(step)) {
             RunActingStep(step);
+        } else {
+            kRun[step.kind](step);
         }
     }
     // A message box left open would hold the host's loop; close it as its OK button does.

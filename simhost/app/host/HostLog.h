@@ -13,5 +13,5 @@ void HostLog(const std::string& line);
 void HostLogPlain(const std::string& line);
 // Takes the lines gathered since the last call.
 std::vector<std::string> HostTakeObservations(void);
-// Drops the lines gathered so far; times count from now.
+// Times count from now (a new step begins).
 void HostLogRestart(void);

@@ -15,7 +15,7 @@ void HostObserverTakeSlots(void);
 // Looks at the host's record of calls, the effect slots, the dialog, message boxes and
 // the menu bar, logs what changed and has the window drawn again when it shows it.
 void HostObserve(void);
-// Marks the start of a step: the log starts afresh and times count from here.
+// Marks the start of a step: what happened up to now is logged, and times count from here.
 void HostBeginStep(void);
 size_t HostStepFirstCall(void);
 // The effect emitters run, or ran a moment ago.

@@ -3,11 +3,13 @@
 
 #include "simhost/SimHost.h"
 #include "simhost/app/HostView.h"
+#include "simhost/app/ViewPaint.h"
 #include "simhost/app/host/AircraftMenu.h"
 #include "simhost/app/host/AircraftSource.h"
 #include "simhost/app/host/HostAircraft.h"
 #include "simhost/app/host/HostObserver.h"
 #include "simhost/app/host/HostThread.h"
+#include "simhost/lib/SimTexts.h"
 
 namespace {
 
@@ -83,9 +85,19 @@ void FollowAircraft(HostAircraftChange change) {
     HostViewInvalidate(Main());
 }
 
+// The host's own menus in the program's language; «Вид» with its one item that does
+// nothing goes.
+void SpeakMenus(HWND main) {
+    HMENU bar = GetMenu(main);
+    ModifyMenuW(bar, 0, MF_BYPOSITION | MF_POPUP, (UINT_PTR)GetSubMenu(bar, 0), ViewWide(SimText(kTextMenuFlight)).c_str());
+    ModifyMenuW(GetSubMenu(bar, 0), kCmdExit, MF_BYCOMMAND | MF_STRING, kCmdExit, ViewWide(SimText(kTextMenuExit)).c_str());
+    DeleteMenu(bar, 1, MF_BYPOSITION);
+}
+
 } // namespace
 
 void HostWindowDress(HWND main) {
+    SpeakMenus(main);
     Main() = main;
     HostProc() = (WNDPROC)SetWindowLongPtrA(main, GWLP_WNDPROC, (LONG_PTR)HostWindowProc);
     SetWindowPos(main, nullptr, 0, 0, kHostViewWidth, kHostViewHeight, SWP_NOMOVE | SWP_NOZORDER);
@@ -94,5 +106,5 @@ void HostWindowDress(HWND main) {
     HostViewCreateControls(main);
     HostViewSetFlags(main, HostAircraftFile().spec.onGround, HostAircraftFile().spec.parkingBrake);
     HostAircraftListen(FollowAircraft);
-    SetWindowTextA(main, "simhost - stand-in simulator");
+    SetWindowTextW(main, ViewWide(SimText(kTextWindowTitle)).c_str());
 }

@@ -5,6 +5,7 @@
 #include <stdlib.h>
 
 #include "simhost/lib/SimText.h"
+#include "simhost/lib/SimTexts.h"
 
 namespace {
 
@@ -38,8 +39,12 @@ bool ParseNameValue(const Words& words, SimScriptStep* step, std::string*) {
     return true;
 }
 
+// simhost's own menus may be named in either language.
 bool ParsePath(const Words& words, SimScriptStep* step, std::string*) {
     step->path = SimSplitMenuPath(words, 0);
+    for (std::string& caption : step->path) {
+        caption = SimTextInCurrentLanguage(caption);
+    }
     return true;
 }
 

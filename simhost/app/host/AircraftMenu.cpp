@@ -5,6 +5,7 @@
 #include "simhost/app/host/HostAircraft.h"
 #include "simhost/app/host/HostDescription.h"
 #include "simhost/app/host/HostLog.h"
+#include "simhost/lib/SimTexts.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ void AircraftMenuCreate(HWND window) {
     for (size_t i = 0; i < catalogue.size(); i++) {
         AppendMenuW(popup, MF_STRING, kFirstId + i, Wide(catalogue[i].title).c_str());
     }
-    AppendMenuW(bar, MF_POPUP, (UINT_PTR)popup, L"\x0421\x0430\x043C\x043E\x043B\x0451\x0442"); // Самолёт
+    AppendMenuW(bar, MF_POPUP, (UINT_PTR)popup, Wide(SimText(kTextMenuAircraft)).c_str());
     Popup() = popup;
     HostAircraftListen(MarkUserAircraft);
     DrawMenuBar(window);

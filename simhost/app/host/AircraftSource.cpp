@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "simhost/lib/SimTexts.h"
+
 namespace {
 
 std::vector<SimListedAircraft>& Catalogue() {
@@ -24,7 +26,7 @@ bool AircraftSourceListSimulator(const std::string& simulatorDir, std::string* e
         return false;
     }
     if (Catalogue().empty()) {
-        *error = simulatorDir + "\\Aircraft: no aircraft.cfg in any folder";
+        *error = SimTextWith(kTextNoAircraftFolder, {simulatorDir});
         return false;
     }
     return true;

@@ -3,7 +3,7 @@
 
 #include "simhost/app/host/AircraftSource.h"
 #include "simhost/app/host/HostLog.h"
-#include "simhost/lib/SimText.h"
+#include "simhost/lib/SimTexts.h"
 
 namespace {
 
@@ -86,7 +86,7 @@ void HostSetCentreOfGravity(double fraction) {
     CurrentFile().centreOfGravity = fraction;
     SimSetCentreOfGravity(fraction);
     Tell(kAircraftCentreMoved);
-    HostLog("aircraft: centre of gravity " + SimFormatNumber(fraction));
+    HostLog("aircraft: centre of gravity " + SimCentreOfGravityTextIn(kSimEnglish, fraction));
 }
 
 std::string HostConfigPath(void) {

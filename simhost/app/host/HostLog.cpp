@@ -5,6 +5,8 @@
 
 #include <stdio.h>
 
+#include "simhost/lib/SimConsole.h"
+
 namespace {
 
 struct LogState {
@@ -28,8 +30,7 @@ void HostLogSetInteractive(bool interactive) {
 void HostLogPlain(const std::string& line) {
     State().lines.push_back(line);
     if (State().interactive) {
-        printf("%s\n", line.c_str());
-        fflush(stdout);
+        SimPrintOut(line + "\n");
     }
 }
 
@@ -51,6 +52,5 @@ std::vector<std::string> HostTakeObservations(void) {
 }
 
 void HostLogRestart(void) {
-    State().lines.clear();
     State().stepStart = GetTickCount();
 }

@@ -5,6 +5,7 @@
 #include "simhost/app/host/HostAircraft.h"
 #include "simhost/app/host/HostObserver.h"
 #include "simhost/app/host/HostUi.h"
+#include "simhost/lib/SimTexts.h"
 
 namespace {
 
@@ -110,7 +111,7 @@ bool HostStart(const HostOptions& options, std::string* error) {
     SimClearCalls();
 
     if (!SimLoadModule(options.dllPath.c_str(), &s.module)) {
-        *error = "cannot load the module " + options.dllPath;
+        *error = SimTextWith(kTextCannotLoadModule, {options.dllPath});
         return false;
     }
     // Our observers go in front of the module's hook and only count; each passes every

@@ -12,6 +12,7 @@
 #include "simhost/app/scenario/ScenarioSteps.h"
 #include "simhost/app/scenario/Transcript.h"
 #include "simhost/lib/SimText.h"
+#include "simhost/lib/SimTexts.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ void ReportStart() {
     std::vector<std::string> lines;
     HostRunOnUi([&] {
         lines.push_back("user aircraft: " + HostAircraftFile().title + ", " + HostDescribeFlags() +
-                        ", centre of gravity " + SimFormatNumber(SimCentreOfGravity()));
+                        ", centre of gravity " + SimCentreOfGravityTextIn(kSimEnglish, SimCentreOfGravity()));
         for (const std::string& line : HostDescribeStations()) {
             lines.push_back(line);
         }

@@ -10,6 +10,7 @@
 #include "simhost/app/host/HostLog.h"
 #include "simhost/app/host/HostThread.h"
 #include "simhost/app/host/ModuleWindows.h"
+#include "simhost/lib/SimConsole.h"
 #include "simhost/lib/SimFiles.h"
 #include "simhost/lib/SimText.h"
 
@@ -60,8 +61,7 @@ void TranscriptSetFile(FILE* file) {
 
 void TranscriptEmit(const std::string& line) {
     std::string text = line + "\n";
-    fwrite(text.data(), 1, text.size(), stdout);
-    fflush(stdout);
+    SimPrintOut(text);
     FILE* file = State().file;
     if (file) {
         fwrite(text.data(), 1, text.size(), file);

@@ -138,6 +138,8 @@ TEST(StartFolder, ToolsLayoutThenRememberedFolder) {
     EXPECT_EQ(StartFolderRemembered(), chosen);
     EXPECT_EQ(StartFolderChoose("C:\\Games\\FS9\\Modules\\KestrelFieldWorks\\Tools"), "C:\\Games\\FS9");
     EXPECT_EQ(StartFolderChoose(root.Path() + "\\bare"), chosen);
+    StartFolderForget();
+    EXPECT_EQ(StartFolderRemembered(), "");
 }
 
 // The copy a scenario flies lists the same aircraft as the folder it copies.

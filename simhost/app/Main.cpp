@@ -152,7 +152,13 @@ int RunHost(Options options) {
         std::string error;
         if (!AircraftSourceListSimulator(options.root, &error)) {
             SimRemoveTree(scratch);
+            if (options.doubleClicked) {
+                StartFolderForget();
+            }
             return Refuse(options, error);
+        }
+        if (options.doubleClicked) {
+            StartFolderRemember(options.root); // the next double click opens it again
         }
         if (options.aircraft.empty()) {
             options.aircraft = AircraftSourceCatalogue()[0].path;

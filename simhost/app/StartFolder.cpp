@@ -67,13 +67,24 @@ std::string StartFolderOfLayout(const std::string& programFolder) {
 }
 
 std::string StartFolderRemembered(void) {
-    wchar_t value[MAX_PATH] = L"";
-    DWORD size = sizeof(value);
-    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, kFolderValue, RRF_RT_REG_SZ, nullptr, value, &size) !=
-        ERROR_SUCCESS) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
         return "";
     }
-    return Ansi(value);
+    wchar_t value[MAX_PATH + 1] = L"";
+    DWORD size = sizeof(value) - sizeof(wchar_t); // the last character stays the terminating zero
+    DWORD type = 0;
+    LONG result = RegQueryValueExW(key, kFolderValue, nullptr, &type, (BYTE*)value, &size);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS && type == REG_SZ ? Ansi(value) : std::string();
+}
+
+void StartFolderForget(void) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+        RegDeleteValueW(key, kFolderValue);
+        RegCloseKey(key);
+    }
 }
 
 bool StartFolderRemember(const std::string& folder) {
@@ -101,9 +112,5 @@ std::string StartFolderChoose(const std::string& programFolder) {
     if (!folder.empty() && SimIsFolder(folder)) {
         return folder;
     }
-    folder = Pick();
-    if (!folder.empty()) {
-        StartFolderRemember(folder);
-    }
-    return folder;
+    return Pick();
 }

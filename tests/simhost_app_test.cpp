@@ -4,9 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "simhost/app/AircraftSource.h"
-#include "simhost/app/EffectFiles.h"
+#include "simhost/app/host/AircraftSource.h"
+#include "simhost/app/host/EffectFiles.h"
 #include "simhost/app/ExitPoints.h"
+#include "simhost/lib/SimTexts.h"
 
 namespace {
 
@@ -86,6 +87,7 @@ TEST(AircraftSource, CatalogueOfTheExampleSimulatorFolder) {
 
 TEST(AircraftSource, AFolderWithABrokenPackageOrNoneIsRefused) {
     ScratchRoot root;
+    SimSetLanguage(kSimEnglish); // the reason is simhost's own text, in its language
     std::string error;
     CreateDirectoryA("Aircraft", nullptr);
     EXPECT_FALSE(AircraftSourceListSimulator(root.Path(), &error));
@@ -102,3 +104,58 @@ TEST(AircraftSource, AFolderWithABrokenPackageOrNoneIsRefused) {
 }
 
 } // namespace
+
+// ---- The start without options and the scratch copy of a scenario ----
+
+#include "simhost/app/ScratchSimulator.h"
+#include "simhost/app/StartFolder.h"
+#include "simhost/lib/SimFiles.h"
+
+namespace {
+
+// A double click in the release's Tools folder opens its simulator folder; anywhere else
+// the folder chosen the last time, while it exists (else the person is asked).
+TEST(StartFolder, ToolsLayoutThenRememberedFolder) {
+    const struct {
+        const char* program;
+        const char* simulator;
+    } layouts[] = {
+        {"C:\\Games\\FS9\\Modules\\KestrelFieldWorks\\Tools\\", "C:\\Games\\FS9"},
+        {"c:\\games\\fs9\\modules\\kestrelfieldworks\\tools", "c:\\games\\fs9"},
+        {"C:/Games/FS9/Modules/KestrelFieldWorks/Tools/", "C:\\Games\\FS9"},
+        {"C:\\Downloads\\simhost\\", ""},
+        {"C:\\Games\\FS9\\Modules\\Tools\\", ""},
+        {"\\Modules\\KestrelFieldWorks\\Tools", ""},
+    };
+    for (const auto& layout : layouts) {
+        SCOPED_TRACE(layout.program);
+        EXPECT_EQ(StartFolderOfLayout(layout.program), layout.simulator);
+    }
+    ScratchRoot root;
+    std::string chosen = SimChildPath(root.Path(), "my simulator");
+    CreateDirectoryA(chosen.c_str(), nullptr);
+    ASSERT_TRUE(StartFolderRemember(chosen));
+    EXPECT_EQ(StartFolderRemembered(), chosen);
+    EXPECT_EQ(StartFolderChoose("C:\\Games\\FS9\\Modules\\KestrelFieldWorks\\Tools"), "C:\\Games\\FS9");
+    EXPECT_EQ(StartFolderChoose(root.Path() + "\\bare"), chosen);
+    StartFolderForget();
+    EXPECT_EQ(StartFolderRemembered(), "");
+}
+
+// The copy a scenario flies lists the same aircraft as the folder it copies.
+TEST(ScratchSimulator, CopiesWhatARunReads) {
+    ScratchRoot root;
+    std::string copy = SimChildPath(root.Path(), "copy");
+    ASSERT_TRUE(ScratchCopySimulator(KFWS_EXAMPLE_SIMULATOR, copy));
+    std::vector<std::string> problems;
+    std::vector<SimListedAircraft> original = SimListSimulatorAircraft(KFWS_EXAMPLE_SIMULATOR, &problems);
+    std::vector<SimListedAircraft> copied = SimListSimulatorAircraft(copy, &problems);
+    EXPECT_TRUE(problems.empty());
+    ASSERT_EQ(copied.size(), original.size());
+    for (size_t i = 0; i < copied.size(); i++) {
+        EXPECT_EQ(copied[i].title, original[i].title);
+    }
+    EXPECT_FALSE(ScratchCopySimulator(KFWS_EXAMPLE_SIMULATOR, copy)) << "the copy goes into a new folder";
+}
+
+}  // namespace

@@ -17,7 +17,7 @@ mkdir -p "$OUT"
 cd "$OUT"
 status=0
 "$ROOT/cmake/wine-run.sh" "$BUILD_DIR/simhost.exe" \
-  --simulator "$OUT/simulator" \
+  --simulator "$OUT/simulator" --in-place \
   --script "$ROOT/simhost/scenarios/demo.script" \
   --out "$OUT" --transcript "$OUT/transcript.txt" || status=$?
 

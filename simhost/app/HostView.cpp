@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "simhost/app/AircraftSource.h"
 #include "simhost/app/AircraftViews.h"
-#include "simhost/app/EffectFiles.h"
 #include "simhost/app/ViewPaint.h"
+#include "simhost/app/host/AircraftSource.h"
+#include "simhost/app/host/EffectFiles.h"
 #include "simhost/lib/SimText.h"
 
 namespace {

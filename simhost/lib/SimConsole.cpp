@@ -56,3 +56,28 @@ bool SimPrintError(const std::string& utf8) {
     fflush(stderr);
     return SimWriteText(GetStdHandle(STD_ERROR_HANDLE), utf8);
 }
+
+namespace {
+
+bool IsSet(HANDLE handle) {
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE && GetFileType(handle) != FILE_TYPE_UNKNOWN;
+}
+
+}  // namespace
+
+bool SimAttachParentConsole(void) {
+    bool outSet = IsSet(GetStdHandle(STD_OUTPUT_HANDLE));
+    bool errorSet = IsSet(GetStdHandle(STD_ERROR_HANDLE));
+    if ((outSet && errorSet) || !AttachConsole(ATTACH_PARENT_PROCESS)) return false;
+    HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    if (!outSet) {
+        SetStdHandle(STD_OUTPUT_HANDLE, console);
+        freopen("CONOUT$", "w", stdout);
+    }
+    if (!errorSet) {
+        SetStdHandle(STD_ERROR_HANDLE, console);
+        freopen("CONOUT$", "w", stderr);
+    }
+    return true;
+}

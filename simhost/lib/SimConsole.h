@@ -14,3 +14,9 @@ bool SimWriteText(HANDLE handle, const std::string& utf8);
 // so that text printed by stdio before keeps its place).
 bool SimPrintOut(const std::string& utf8);
 bool SimPrintError(const std::string& utf8);
+
+// A program of the GUI subsystem (no console of its own) started from a command prompt:
+// the standard handles that are not set are given the prompt's console, so that what the
+// program prints reaches it; redirected ones (files, pipes) are kept. True when a console
+// was attached.
+bool SimAttachParentConsole(void);

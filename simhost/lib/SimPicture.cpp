@@ -2,94 +2,32 @@
 
 #include <stdio.h>
 
+// Debian's header-only PNG writer, compiled here alone.
+#define STB_IMAGE_WRITE_STATIC
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STBI_WRITE_NO_STDIO
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#include <stb_image_write.h>
+#pragma GCC diagnostic pop
+
 namespace {
 
-void PutU32(std::string* out, unsigned long value) {
-    out->push_back((char)((value >> 24) & 0xFF));
-    out->push_back((char)((value >> 16) & 0xFF));
-    out->push_back((char)((value >> 8) & 0xFF));
-    out->push_back((char)(value & 0xFF));
-}
-
-void PutChunk(std::string* png, const char* type, const std::string& data) {
-    PutU32(png, (unsigned long)data.size());
-    std::string typed = std::string(type, 4) + data;
-    png->append(typed);
-    PutU32(png, SimCrc32((const unsigned char*)typed.data(), typed.size()));
+void AppendBytes(void* context, void* data, int size) {
+    ((std::string*)context)->append((const char*)data, (size_t)size);
 }
 
 } // namespace
 
-unsigned long SimCrc32(const unsigned char* data, size_t size, unsigned long crc) {
-    static unsigned long table[256];
-    static bool ready = false;
-    if (!ready) {
-        for (unsigned long n = 0; n < 256; n++) {
-            unsigned long c = n;
-            for (int k = 0; k < 8; k++) {
-                c = (c & 1) ? 0xEDB88320UL ^ (c >> 1) : c >> 1;
-            }
-            table[n] = c;
-        }
-        ready = true;
-    }
-    crc = crc ^ 0xFFFFFFFFUL;
-    for (size_t i = 0; i < size; i++) {
-        crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
-    }
-    return crc ^ 0xFFFFFFFFUL;
-}
-
-unsigned long SimAdler32(const unsigned char* data, size_t size) {
-    unsigned long a = 1, b = 0;
-    for (size_t i = 0; i < size; i++) {
-        a = (a + data[i]) % 65521UL;
-        b = (b + a) % 65521UL;
-    }
-    return (b << 16) | a;
-}
-
 std::string SimEncodePng(int width, int height, const std::vector<unsigned char>& rgb) {
-    // Filtered image data: each row starts with filter type 0 (none).
-    std::string raw;
-    raw.reserve((size_t)height * ((size_t)width * 3 + 1));
-    for (int row = 0; row < height; row++) {
-        raw.push_back('\0');
-        raw.append((const char*)rgb.data() + (size_t)row * width * 3, (size_t)width * 3);
+    std::string png;
+    if (width <= 0 || height <= 0 || rgb.size() < (size_t)width * height * 3) {
+        return png;
     }
-    // zlib stream of stored deflate blocks (at most 65535 bytes each).
-    std::string zlib;
-    zlib.push_back((char)0x78);
-    zlib.push_back((char)0x01);
-    size_t offset = 0;
-    do {
-        size_t length = raw.size() - offset;
-        if (length > 65535) {
-            length = 65535;
-        }
-        bool last = offset + length == raw.size();
-        zlib.push_back(last ? 1 : 0);
-        zlib.push_back((char)(length & 0xFF));
-        zlib.push_back((char)(length >> 8));
-        zlib.push_back((char)(~length & 0xFF));
-        zlib.push_back((char)((~length >> 8) & 0xFF));
-        zlib.append(raw, offset, length);
-        offset += length;
-    } while (offset < raw.size());
-    PutU32(&zlib, SimAdler32((const unsigned char*)raw.data(), raw.size()));
-
-    std::string png("\x89PNG\r\n\x1A\n", 8);
-    std::string header;
-    PutU32(&header, (unsigned long)width);
-    PutU32(&header, (unsigned long)height);
-    header.push_back(8); // bit depth
-    header.push_back(2); // truecolour
-    header.push_back(0); // deflate
-    header.push_back(0); // adaptive filtering
-    header.push_back(0); // no interlace
-    PutChunk(&png, "IHDR", header);
-    PutChunk(&png, "IDAT", zlib);
-    PutChunk(&png, "IEND", std::string());
+    if (!stbi_write_png_to_func(AppendBytes, &png, width, height, 3, rgb.data(), width * 3)) {
+        png.clear();
+    }
     return png;
 }
 
@@ -152,6 +90,9 @@ bool SimSaveWindowPicture(HWND window, const std::string& path, bool repaint) {
         return false;
     }
     std::string png = SimEncodePng(area.right - area.left, area.bottom - area.top, rgb);
+    if (png.empty()) {
+        return false;
+    }
     FILE* file = fopen(path.c_str(), "wb");
     if (!file) {
         return false;

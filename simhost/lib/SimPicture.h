@@ -1,4 +1,4 @@
-// Pictures of what the stand-in host shows: PNG files written without any library.
+// Pictures of what the stand-in host shows, written as PNG files (stb_image_write).
 #pragma once
 
 #include <windows.h>
@@ -6,12 +6,9 @@
 #include <string>
 #include <vector>
 
-// Encodes 8-bit RGB pixels (rows top to bottom, 3 bytes a pixel) as a PNG file image.
-// The image data is stored uncompressed inside the zlib stream.
+// Encodes 8-bit RGB pixels (rows top to bottom, 3 bytes a pixel) as a PNG file image;
+// "" when the size is not one.
 std::string SimEncodePng(int width, int height, const std::vector<unsigned char>& rgb);
-// CRC-32 of PNG chunks and zlib's Adler-32, exposed for checking the encoder.
-unsigned long SimCrc32(const unsigned char* data, size_t size, unsigned long crc = 0);
-unsigned long SimAdler32(const unsigned char* data, size_t size);
 
 // Reads a rectangle of the screen as RGB pixels; false when the screen cannot be read.
 bool SimCaptureScreen(const RECT& area, std::vector<unsigned char>* rgb);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <stdio.h>
 #include <string.h>
 
 namespace {
@@ -12,10 +13,89 @@ struct SimTextRow {
     const char* english;
 };
 
-// In the order of SimTextId; a test holds every row to its id and both texts to being there.
+// One row per SimTextId, in any order; a test holds every id to a row with both texts.
 const SimTextRow kTexts[] = {
     {kTextProgramName, "simhost — имитатор симулятора для модуля KFWS_Airdrop",
      "simhost — the stand-in simulator for the KFWS_Airdrop module"},
+    {kTextUsage,
+     "использование: simhost.exe --aircraft ПУТЬ [--fltsim N] [--script ФАЙЛ] [ключи]\n"
+     "               simhost.exe --simulator ПАПКА [--aircraft ПУТЬ [--fltsim N]] [--script ФАЙЛ] [ключи]\n"
+     "               simhost.exe --check ПУТЬ [--root ПАПКА] [--json] [--lang ru|en]   (проверка готовности)\n"
+     "               simhost.exe --prepare ПУТЬ [--slots N] [--undo] [--lang ru|en]   (строки smoke.N)\n"
+     "\n"
+     "Загружает KFWS_Airdrop.dll в окно заменителя симулятора. Запуск двойным щелчком\n"
+     "открывает окно на папке симулятора, в которой лежит программа (Modules\\KestrelFieldWorks\\Tools),\n"
+     "иначе на выбранной папке (выбор запоминается). С --script сценарий проигрывается на\n"
+     "временной копии папки симулятора, протокол печатается по-английски (код выхода 0 — все\n"
+     "ожидания выполнены, 1 — какое-то не выполнено, 2 — шаг не удалось выполнить); без него\n"
+     "окно остаётся открытым, пока его не закроют.\n"
+     "\n"
+     "  --aircraft ПУТЬ     самолёт пользователя: файл самолёта (см. examples/aircraft),\n"
+     "                      aircraft.cfg (в любом регистре) или папка с ним\n"
+     "  --fltsim N          раскраска [fltsim.N] из aircraft.cfg (по умолчанию 0)\n"
+     "  --simulator ПАПКА   папка симулятора: корень (как --root); самолёты — все раскраски\n"
+     "                      ПАПКА/Aircraft/*/aircraft.cfg в меню окна; первый — самолёт\n"
+     "                      пользователя, если не задан --aircraft\n"
+     "  --script ФАЙЛ       проиграть сценарий\n"
+     "  --in-place          со --script: работать в самой папке симулятора, а не в копии\n"
+     "  --dll ПУТЬ          модуль (по умолчанию KFWS_Airdrop.dll рядом с simhost.exe)\n"
+     "  --root ПАПКА        папка симулятора с Modules/ (по умолчанию текущая; со --script —\n"
+     "                      новая временная)\n"
+     "  --out ПАПКА         куда писать снимки (по умолчанию со --script — временная папка)\n"
+     "  --transcript ФАЙЛ   также записать протокол в ФАЙЛ\n"
+     "  --verbose           записывать каждый вызов симулятора\n"
+     "  --lang ru|en        язык программы (по умолчанию — язык интерфейса Windows)\n",
+     "usage: simhost.exe --aircraft PATH [--fltsim N] [--script FILE] [options]\n"
+     "       simhost.exe --simulator DIR [--aircraft PATH [--fltsim N]] [--script FILE] [options]\n"
+     "       simhost.exe --check PATH [--root DIR] [--json] [--lang ru|en]   (readiness check)\n"
+     "       simhost.exe --prepare PATH [--slots N] [--undo] [--lang ru|en]   (smoke.N lines)\n"
+     "\n"
+     "Loads KFWS_Airdrop.dll into a stand-in simulator window. Started with a double click it\n"
+     "opens the window on the simulator folder it lies in (Modules\\KestrelFieldWorks\\Tools),\n"
+     "else on a folder you choose (remembered). With --script the scenario runs on a scratch\n"
+     "copy of the simulator folder and its transcript is printed in English (exit code 0 when\n"
+     "every expectation held, 1 when one failed, 2 when a step could not be carried out);\n"
+     "without it the window stays open for a person until it is closed.\n"
+     "\n"
+     "  --aircraft PATH     the user aircraft: an aircraft file (see examples/aircraft), an\n"
+     "                      aircraft.cfg (any letter case) or a folder holding one\n"
+     "  --fltsim N          the variation [fltsim.N] of an aircraft.cfg (default 0)\n"
+     "  --simulator DIR     a simulator folder: the root (as --root), its aircraft are every\n"
+     "                      variation of DIR/Aircraft/*/aircraft.cfg, listed in the window's\n"
+     "                      menu; the first is the user aircraft unless --aircraft is given\n"
+     "  --script FILE       a scenario to run\n"
+     "  --in-place          with --script: fly the simulator folder itself, not a copy\n"
+     "  --dll PATH          the module (default: KFWS_Airdrop.dll beside simhost.exe)\n"
+     "  --root DIR          the simulator folder holding Modules/ (default: the current\n"
+     "                      folder; with --script a fresh temporary folder)\n"
+     "  --out DIR           where pictures go (default with --script: a temporary folder)\n"
+     "  --transcript FILE   also write the transcript to FILE\n"
+     "  --verbose           log every host call\n"
+     "  --lang ru|en        the program's language (default: that of Windows' interface)\n"},
+    {kTextBadFltsim, "--fltsim ждёт номер раскраски, а не «{}»", "--fltsim takes a variation number, not '{}'"},
+    {kTextUnknownOption, "неизвестный или неполный ключ «{}»", "unknown or incomplete option '{}'"},
+    {kTextBadLanguage, "--lang ждёт ru или en", "--lang takes ru or en"},
+    {kTextNeedAircraft, "нужен --aircraft или --simulator", "--aircraft or --simulator is required"},
+    {kTextSimulatorIsRoot, "--simulator уже задаёт корень: дайте --root или --simulator",
+     "--simulator is the root already; give --root or --simulator"},
+    {kTextCannotRead, "не удаётся прочесть {}", "cannot read {}"},
+    {kTextCannotWrite, "не удаётся записать {}", "cannot write {}"},
+    {kTextCannotUseFolder, "не удаётся работать в папке {}", "cannot use the folder {}"},
+    {kTextCannotLoadModule, "не удаётся загрузить модуль {}", "cannot load the module {}"},
+    {kTextNoAircraftFolder, "{}\\Aircraft: ни в одной папке нет aircraft.cfg", "{}\\Aircraft: no aircraft.cfg in any folder"},
+    {kTextCannotCopySimulator, "не удаётся скопировать папку симулятора {} во временную папку",
+     "cannot copy the simulator folder {} to a temporary folder"},
+    {kTextWindowOpen, "simhost: окно симулятора открыто; закройте его, чтобы закончить. Клавиши и меню работают, как в симуляторе.",
+     "simhost: the host window is open; close it to end. Hotkeys and the menu work as in the simulator."},
+    {kTextPicturesGoTo, "снимки: {}", "pictures: {}"},
+    {kTextWindowTitle, "simhost — заменитель симулятора", "simhost — stand-in simulator"},
+    {kTextMenuFlight, "Полёт", "Flight"},
+    {kTextMenuExit, "Выход", "Exit"},
+    {kTextMenuAircraft, "Самолёт", "Aircraft"},
+    {kTextPickSimulatorFolder, "Выберите папку симулятора (в ней лежат Aircraft и Modules)",
+     "Choose the simulator folder (the one holding Aircraft and Modules)"},
+    {kTextCannotStart, "simhost не может начать работу", "simhost cannot start"},
+    {kTextCentreOfGravity, "{} % САХ", "{} % MAC"},
     // Preparing aircraft.
     {kTextPrepareUsage,
      "использование: simhost.exe --prepare PATH [--slots N] [--undo] [--root DIR] [--lang ru|en]\n"
@@ -94,8 +174,58 @@ void SimSetLanguage(SimLanguage language) { g_language = language; }
 SimLanguage SimCurrentLanguage() { return g_language; }
 
 const char* SimTextIn(SimLanguage language, SimTextId id) {
-    if (id < 0 || id >= kSimTextCount || kTexts[id].id != id) return "";
-    return language == kSimRussian ? kTexts[id].russian : kTexts[id].english;
+    // The rows by id, found once (each part of the program keeps its rows together).
+    static const SimTextRow* byId[kSimTextCount] = {};
+    static bool indexed = false;
+    if (!indexed) {
+        for (const SimTextRow& row : kTexts) {
+            if (row.id >= 0 && row.id < kSimTextCount) byId[row.id] = &row;
+        }
+        indexed = true;
+    }
+    if (id < 0 || id >= kSimTextCount || byId[id] == nullptr) return "";
+    const char* text = language == kSimRussian ? byId[id]->russian : byId[id]->english;
+    return text != nullptr ? text : "";
 }
 
 const char* SimText(SimTextId id) { return SimTextIn(g_language, id); }
+
+std::string SimTextWith(SimTextId id, std::initializer_list<std::string> values) {
+    std::string text = SimText(id);
+    size_t at = 0;
+    for (const std::string& value : values) {
+        at = text.find("{}", at);
+        if (at == std::string::npos) break;
+        text.replace(at, 2, value);
+        at += value.size();
+    }
+    return text;
+}
+
+std::string SimTextInCurrentLanguage(const std::string& utf8) {
+    for (const SimTextRow& row : kTexts) {
+        if (utf8 == row.russian || utf8 == row.english) return SimText(row.id);
+    }
+    return utf8;
+}
+
+std::string SimCentreOfGravityTextIn(SimLanguage language, double fractionOfMac) {
+    char number[64];
+    snprintf(number, sizeof(number), "%.1f", fractionOfMac * 100.0);
+    std::string text = SimTextIn(language, kTextCentreOfGravity);
+    return text.replace(text.find("{}"), 2, number);
+}
+
+std::string SimCentreOfGravityText(double fractionOfMac) {
+    return SimCentreOfGravityTextIn(g_language, fractionOfMac);
+}
+
+bool SimTakeLanguageOption(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (strcmp(argv[i], "--lang") != 0) continue;
+        SimLanguage language;
+        if (i + 1 >= argc || !SimParseLanguage(argv[i + 1], &language)) return false;
+        SimSetLanguage(language);
+    }
+    return true;
+}

@@ -3,6 +3,9 @@
 // interface language is Russian, else English; the command line may choose.
 #pragma once
 
+#include <initializer_list>
+#include <string>
+
 enum SimLanguage { kSimRussian, kSimEnglish };
 
 // Russian when the user's interface language (GetUserDefaultUILanguage) is Russian.
@@ -16,7 +19,28 @@ SimLanguage SimCurrentLanguage();
 enum SimTextId {
     // The program: usage, options, errors of the command line.
     kTextProgramName,
+    kTextUsage,
+    kTextBadFltsim,
+    kTextUnknownOption,
+    kTextBadLanguage,
+    kTextNeedAircraft,
+    kTextSimulatorIsRoot,
+    kTextCannotRead,
+    kTextCannotWrite,
+    kTextCannotUseFolder,
+    kTextCannotLoadModule,
+    kTextNoAircraftFolder,
+    kTextCannotCopySimulator,
+    kTextWindowOpen,
+    kTextPicturesGoTo,
     // The host window: panels, menus, message boxes.
+    kTextWindowTitle,
+    kTextMenuFlight,
+    kTextMenuExit,
+    kTextMenuAircraft,
+    kTextPickSimulatorFolder,
+    kTextCannotStart,
+    kTextCentreOfGravity,
     // The views: labels, read-outs, tooltips.
     // The scenario runner: the transcript's own words, step errors.
     // Preparing aircraft (simhost --prepare): usage, one line per file ("{}" takes the
@@ -41,3 +65,15 @@ enum SimTextId {
 const char* SimText(SimTextId id);
 // The text in the given language, UTF-8.
 const char* SimTextIn(SimLanguage language, SimTextId id);
+// The text in the current language with each "{}" replaced by the next of `values`.
+std::string SimTextWith(SimTextId id, std::initializer_list<std::string> values);
+// A text of the table in either language (a script may name simhost's own menus in
+// either) as the current language has it; any other text unchanged.
+std::string SimTextInCurrentLanguage(const std::string& utf8);
+// The centre of gravity as the module's status report gives it, in percent of the mean
+// aerodynamic chord with one decimal: "25.2 % САХ" (Russian), "25.2 % MAC" (English).
+std::string SimCentreOfGravityText(double fractionOfMac);
+std::string SimCentreOfGravityTextIn(SimLanguage language, double fractionOfMac);
+// Takes "--lang ru|en" from the command line (anywhere in it) and sets the language;
+// false, with the language unchanged, when --lang is followed by anything else.
+bool SimTakeLanguageOption(int argc, char** argv);

@@ -1,7 +1,7 @@
 // The module's configuration dialog as the scenario sees it.
-#include "simhost/app/DialogControls.h"
+#include "simhost/app/host/DialogControls.h"
 
-#include "simhost/app/ModuleWindows.h"
+#include "simhost/app/host/ModuleWindows.h"
 #include "simhost/lib/SimText.h"
 
 namespace {

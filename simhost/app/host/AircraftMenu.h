@@ -6,9 +6,15 @@
 
 #include <windows.h>
 
-// Adds the menu to the window's menu bar (nothing without a catalogue).
+#include <string>
+
+// Adds the menu to the window's menu bar (nothing without a catalogue); from then on
+// it ticks whichever aircraft is the user's.
 void AircraftMenuCreate(HWND window);
 // Handles a WM_COMMAND of one of its items: true when it was one.
 bool AircraftMenuCommand(WPARAM wParam);
 // Ticks catalogue entry `index` (-1: none).
 void AircraftMenuMark(int index);
+// Switches to the aircraft of catalogue entry `index`, as the simulator's aircraft
+// selection does, and logs the new user aircraft.
+bool HostUseListedAircraft(int index, std::string* error);

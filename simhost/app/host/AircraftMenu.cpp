@@ -1,9 +1,11 @@
 // The host's own aircraft selection menu.
-#include "simhost/app/AircraftMenu.h"
+#include "simhost/app/host/AircraftMenu.h"
 
-#include "simhost/app/AircraftSource.h"
-#include "simhost/app/HostAircraft.h"
-#include "simhost/app/HostObserver.h"
+#include "simhost/app/host/AircraftSource.h"
+#include "simhost/app/host/HostAircraft.h"
+#include "simhost/app/host/HostDescription.h"
+#include "simhost/app/host/HostLog.h"
+#include "simhost/lib/SimTexts.h"
 
 namespace {
 
@@ -23,6 +25,13 @@ std::wstring Wide(const std::string& utf8) {
     return wide;
 }
 
+void MarkUserAircraft(HostAircraftChange change) {
+    if (change == kAircraftSwitched) {
+        const SimAircraftFile& file = HostAircraftFile();
+        AircraftMenuMark(AircraftSourceIndexOf(file.cfgPath, file.fltsim));
+    }
+}
+
 } // namespace
 
 void AircraftMenuCreate(HWND window) {
@@ -35,8 +44,9 @@ void AircraftMenuCreate(HWND window) {
     for (size_t i = 0; i < catalogue.size(); i++) {
         AppendMenuW(popup, MF_STRING, kFirstId + i, Wide(catalogue[i].title).c_str());
     }
-    AppendMenuW(bar, MF_POPUP, (UINT_PTR)popup, L"\x0421\x0430\x043C\x043E\x043B\x0451\x0442"); // Самолёт
+    AppendMenuW(bar, MF_POPUP, (UINT_PTR)popup, Wide(SimText(kTextMenuAircraft)).c_str());
     Popup() = popup;
+    HostAircraftListen(MarkUserAircraft);
     DrawMenuBar(window);
 }
 
@@ -62,4 +72,15 @@ void AircraftMenuMark(int index) {
     for (int i = 0; i < count; i++) {
         CheckMenuItem(popup, (UINT)i, MF_BYPOSITION | (i == index ? MF_CHECKED : MF_UNCHECKED));
     }
+}
+
+bool HostUseListedAircraft(int index, std::string* error) {
+    const SimListedAircraft& listed = AircraftSourceCatalogue()[(size_t)index];
+    if (!HostUseAircraft(listed.path, listed.fltsim, error)) {
+        return false;
+    }
+    for (const std::string& line : HostDescribeSwitch()) {
+        HostLog(line);
+    }
+    return true;
 }

@@ -1,6 +1,7 @@
 // The stand-in host's user-interface thread: the FS98MAIN window with the module loaded
 // into it, its message loop, and the ways the scenario thread reaches it. Everything the
 // host does runs on that one thread; other threads reach it only through HostRunOnUi.
+// The window's own procedure and drawing are the caller's (HostOptions::dressWindow).
 #pragma once
 
 #include <windows.h>
@@ -14,6 +15,9 @@ struct HostOptions {
     int fltsim;               // the variation of an aircraft.cfg
     bool verbose;             // log every host call
     bool interactive;         // print observations to the console as they come
+    // Called once the host window exists and before the module is loaded: puts the
+    // window's own procedure behind it, sizes it, adds its controls and menus.
+    void (*dressWindow)(HWND main);
 };
 
 // Creates the host window and the aircraft and loads the module. False with a reason.
@@ -23,14 +27,14 @@ int HostRunMessageLoop(void);
 // Asks the message loop to end (from any thread).
 void HostQuit(int exitCode);
 void HostStop(void);
+// The exit code the loop ends with when the window is closed (set before it closes).
+int HostExitCode(void);
 
 // Runs `work` on the user-interface thread and waits for it (from the script thread).
 void HostRunOnUi(const std::function<void()>& work);
 // Waits (from the script thread) until every message posted to the user-interface
 // thread before this call has been handled.
 bool HostSyncPosted(DWORD timeoutMs);
-DWORD HostUiThreadId(void);
-HWND HostMainWindow(void);
 
 // Counts of keystrokes and mouse-button releases the host thread has taken in.
 LONG HostKeyEventsSeen(void);

@@ -1,11 +1,11 @@
 // The module's windows as the host sees them.
-#include "simhost/app/ModuleWindows.h"
+#include "simhost/app/host/ModuleWindows.h"
 
 #include <string.h>
 
 #include <vector>
 
-#include "simhost/app/HostThread.h"
+#include "simhost/app/host/HostUi.h"
 #include "simhost/lib/SimText.h"
 
 namespace {

@@ -1,26 +1,24 @@
 // The scenario runner's thread: steps in order, expectations counted, the verdict.
-#include "simhost/app/Scenario.h"
+#include "simhost/app/scenario/Scenario.h"
 
 #include "simhost/SimHost.h"
-#include "simhost/app/Expectations.h"
-#include "simhost/app/HostAircraft.h"
-#include "simhost/app/HostDescription.h"
-#include "simhost/app/HostObserver.h"
-#include "simhost/app/HostThread.h"
-#include "simhost/app/ModuleWindows.h"
-#include "simhost/app/ScenarioSteps.h"
-#include "simhost/app/SyntheticInput.h"
-#include "simhost/app/Transcript.h"
+#include "simhost/app/host/HostAircraft.h"
+#include "simhost/app/host/HostDescription.h"
+#include "simhost/app/host/HostObserver.h"
+#include "simhost/app/host/HostThread.h"
+#include "simhost/app/host/ModuleWindows.h"
+#include "simhost/app/host/SyntheticInput.h"
+#include "simhost/app/scenario/Expectations.h"
+#include "simhost/app/scenario/ScenarioSteps.h"
+#include "simhost/app/scenario/Transcript.h"
 #include "simhost/lib/SimText.h"
+#include "simhost/lib/SimTexts.h"
 
 namespace {
 
 struct RunnerState {
-    ScenarioOptions options;
-    ScenarioLastStep last = {0, 0, 0};
     int failures = 0;
     int expectations = 0;
-    bool broken = false; // a step could not be carried out
 };
 
 RunnerState& Runner() {
@@ -37,7 +35,7 @@ void ReportStart() {
     std::vector<std::string> lines;
     HostRunOnUi([&] {
         lines.push_back("user aircraft: " + HostAircraftFile().title + ", " + HostDescribeFlags() +
-                        ", centre of gravity " + SimFormatNumber(SimCentreOfGravity()));
+                        ", centre of gravity " + SimCentreOfGravityTextIn(kSimEnglish, SimCentreOfGravity()));
         for (const std::string& line : HostDescribeStations()) {
             lines.push_back(line);
         }
@@ -52,7 +50,19 @@ void ReportStart() {
     TranscriptReportConfig(false);
 }
 
-void RunExpectation(const SimScriptStep& step) {
+#define SCENARIO_RUN(Id, name, fewest, most, parse, run) run,
+void (*const kRun[])(const SimScriptStep&) = {SIM_SCRIPT_VERBS(SCENARIO_RUN)};
+#undef SCENARIO_RUN
+static_assert(sizeof(kRun) / sizeof(kRun[0]) == kScriptVerbCount, "one run function per verb");
+
+} // namespace
+
+void RunSay(const SimScriptStep& step) {
+    TranscriptEmit("");
+    TranscriptEmit("# " + step.value);
+}
+
+void RunExpect(const SimScriptStep& step) {
     RunnerState& r = Runner();
     std::string found;
     r.expectations++;
@@ -64,16 +74,17 @@ void RunExpectation(const SimScriptStep& step) {
     }
 }
 
+namespace {
+
 void RunActingStep(const SimScriptStep& step) {
-    RunnerState& r = Runner();
     TranscriptFlushObservations();
     TranscriptEmit("> " + step.text);
     HostRunOnUi([&] { HostBeginStep(); });
-    ScenarioRunStep(step);
+    kRun[step.kind](step);
     InputSettle();
     HostRunOnUi([&] {
-        r.last.firstCall = HostStepFirstCall();
-        r.last.endCall = SimCalls().size();
+        ScenarioLast().firstCall = HostStepFirstCall();
+        ScenarioLast().endCall = SimCalls().size();
     });
     TranscriptFlushObservations();
     TranscriptReportDialog();
@@ -83,27 +94,20 @@ void RunActingStep(const SimScriptStep& step) {
 DWORD WINAPI RunnerThread(LPVOID) {
     RunnerState& r = Runner();
     ReportStart();
-    for (const SimScriptStep& step : r.options.steps) {
-        if (r.broken) {
+    for (const SimScriptStep& step : ScenarioGetOptions().steps) {
+        if (ScenarioIsBroken()) {
             break;
         }
-        if (step.verb == "say") {
-            std::string text;
-            for (const std::string& word : step.args) {
-                text += (text.empty() ? "" : " ") + word;
-            }
-            TranscriptEmit("");
-            TranscriptEmit("# " + text);
-        } else if (step.verb == "expect") {
-            RunExpectation(step);
-        } else {
+        if (ScenarioStepActs(step)) {
             RunActingStep(step);
+        } else {
+            kRun[step.kind](step);
         }
     }
     // A message box left open would hold the host's loop; close it as its OK button does.
     bool boxOpen = false;
     HostRunOnUi([&] { boxOpen = HostMessageBox() != nullptr; });
-    if (boxOpen && !r.broken) {
+    if (boxOpen && !ScenarioIsBroken()) {
         TranscriptEmit("> ok (a message box was still open at the end)");
         std::string why;
         if (!InputClick("OK", true, &why)) {
@@ -112,36 +116,24 @@ DWORD WINAPI RunnerThread(LPVOID) {
         TranscriptFlushObservations();
     }
     TranscriptEmit("");
-    if (r.broken) {
+    bool broken = ScenarioIsBroken();
+    if (broken) {
         TranscriptEmit("scenario stopped: a step could not be carried out");
     }
-    if (r.failures == 0 && !r.broken) {
+    if (r.failures == 0 && !broken) {
         TranscriptEmit("scenario passed: " + std::to_string(r.expectations) + " expectations held");
     } else {
         TranscriptEmit("scenario FAILED: " + std::to_string(r.failures) + " of " + std::to_string(r.expectations) +
                        " expectations failed");
     }
-    HostQuit(r.broken ? 2 : r.failures ? 1 : 0);
+    HostQuit(broken ? 2 : r.failures ? 1 : 0);
     return 0;
 }
 
 } // namespace
 
-const ScenarioOptions& ScenarioGetOptions(void) {
-    return Runner().options;
-}
-
-ScenarioLastStep& ScenarioLast(void) {
-    return Runner().last;
-}
-
-void ScenarioBroken(const std::string& why) {
-    TranscriptEmit("  ERROR: " + why);
-    Runner().broken = true;
-}
-
 void ScenarioStart(const ScenarioOptions& options) {
-    Runner().options = options;
+    ScenarioSetOptions(options);
     TranscriptSetFile(options.transcript);
     HANDLE thread = CreateThread(nullptr, 0, RunnerThread, nullptr, 0, nullptr);
     CloseHandle(thread);

@@ -1,5 +1,5 @@
 // Real input to the host, as a person would give it.
-#include "simhost/app/SyntheticInput.h"
+#include "simhost/app/host/SyntheticInput.h"
 
 #include <windows.h>
 
@@ -9,9 +9,10 @@
 #include <vector>
 
 #include "simhost/SimHost.h"
-#include "simhost/app/DialogControls.h"
-#include "simhost/app/HostThread.h"
-#include "simhost/app/ModuleWindows.h"
+#include "simhost/app/host/DialogControls.h"
+#include "simhost/app/host/HostThread.h"
+#include "simhost/app/host/HostUi.h"
+#include "simhost/app/host/ModuleWindows.h"
 #include "simhost/lib/SimText.h"
 
 namespace {

@@ -1,15 +1,16 @@
 // The scenario's transcript.
-#include "simhost/app/Transcript.h"
+#include "simhost/app/scenario/Transcript.h"
 
 #include <map>
 #include <vector>
 
-#include "simhost/app/DialogControls.h"
-#include "simhost/app/HostAircraft.h"
-#include "simhost/app/HostDescription.h"
-#include "simhost/app/HostObserver.h"
-#include "simhost/app/HostThread.h"
-#include "simhost/app/ModuleWindows.h"
+#include "simhost/app/host/DialogControls.h"
+#include "simhost/app/host/HostAircraft.h"
+#include "simhost/app/host/HostDescription.h"
+#include "simhost/app/host/HostLog.h"
+#include "simhost/app/host/HostThread.h"
+#include "simhost/app/host/ModuleWindows.h"
+#include "simhost/lib/SimConsole.h"
 #include "simhost/lib/SimFiles.h"
 #include "simhost/lib/SimText.h"
 
@@ -60,8 +61,7 @@ void TranscriptSetFile(FILE* file) {
 
 void TranscriptEmit(const std::string& line) {
     std::string text = line + "\n";
-    fwrite(text.data(), 1, text.size(), stdout);
-    fflush(stdout);
+    SimPrintOut(text);
     FILE* file = State().file;
     if (file) {
         fwrite(text.data(), 1, text.size(), file);

@@ -1,7 +1,9 @@
 // Where the simulated aircraft come from.
-#include "simhost/app/AircraftSource.h"
+#include "simhost/app/host/AircraftSource.h"
 
 #include <windows.h>
+
+#include "simhost/lib/SimTexts.h"
 
 namespace {
 
@@ -24,7 +26,7 @@ bool AircraftSourceListSimulator(const std::string& simulatorDir, std::string* e
         return false;
     }
     if (Catalogue().empty()) {
-        *error = simulatorDir + "\\Aircraft: no aircraft.cfg in any folder";
+        *error = SimTextWith(kTextNoAircraftFolder, {simulatorDir});
         return false;
     }
     return true;

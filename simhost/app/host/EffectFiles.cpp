@@ -1,5 +1,5 @@
 // The effect files the module's slots name.
-#include "simhost/app/EffectFiles.h"
+#include "simhost/app/host/EffectFiles.h"
 
 #include <windows.h>
 

@@ -1,11 +1,11 @@
 // The user aircraft as transcript lines.
-#include "simhost/app/HostDescription.h"
+#include "simhost/app/host/HostDescription.h"
 
 #include <stdio.h>
 
-#include "simhost/app/EffectFiles.h"
 #include "simhost/app/ExitPoints.h"
-#include "simhost/app/HostAircraft.h"
+#include "simhost/app/host/EffectFiles.h"
+#include "simhost/app/host/HostAircraft.h"
 #include "simhost/lib/SimText.h"
 
 std::vector<HostSlotView> HostReadSlots(SimAircraft* aircraft) {

@@ -1,6 +1,6 @@
-// The scenario runner: executes script steps on its own thread, feeding real input to
-// the host's user-interface thread and reading what the host saw, and writes the
-// transcript. The verdict becomes the host's exit code.
+// What the steps and expectations of a running scenario share: the runner's options,
+// what the last acting step did, and whether a step could not be carried out.
+// Used on the runner thread.
 #pragma once
 
 #include <windows.h>
@@ -19,12 +19,6 @@ struct ScenarioOptions {
     FILE* transcript;      // also written here when not null
 };
 
-// Starts the runner thread; it asks the message loop to end with the exit code when done:
-// 0 every expectation held, 1 some failed, 2 a step could not be carried out.
-void ScenarioStart(const ScenarioOptions& options);
-
-// ---- For the steps and expectations, on the runner thread ----
-
 // What the last acting step did: its host calls are [firstCall, endCall) of SimCalls().
 struct ScenarioLastStep {
     size_t firstCall;
@@ -32,7 +26,9 @@ struct ScenarioLastStep {
     WORD key; // the key of its chord, if it pressed one
 };
 
+void ScenarioSetOptions(const ScenarioOptions& options);
 const ScenarioOptions& ScenarioGetOptions(void);
 ScenarioLastStep& ScenarioLast(void);
 // The step could not be carried out: the scenario stops after it.
 void ScenarioBroken(const std::string& why);
+bool ScenarioIsBroken(void);

@@ -1,12 +1,11 @@
 // The host's user-interface thread: window, module loading, message loop, cross-thread calls.
-#include "simhost/app/HostThread.h"
+#include "simhost/app/host/HostThread.h"
 
 #include "simhost/SimHost.h"
-#include "simhost/app/AircraftMenu.h"
-#include "simhost/app/AircraftSource.h"
-#include "simhost/app/HostAircraft.h"
-#include "simhost/app/HostObserver.h"
-#include "simhost/app/HostView.h"
+#include "simhost/app/host/HostAircraft.h"
+#include "simhost/app/host/HostObserver.h"
+#include "simhost/app/host/HostUi.h"
+#include "simhost/lib/SimTexts.h"
 
 namespace {
 
@@ -14,14 +13,12 @@ const UINT kMsgRunWork = WM_APP + 1;
 const UINT kMsgMark = WM_APP + 2;
 const UINT kMsgQuit = WM_APP + 3;
 const UINT_PTR kRepaintTimer = 0x5157; // on the call window, never on the host window
-const WPARAM kCmdExit = 40001;         // "Выход" in the host's own menu
 
 struct HostState {
     HostOptions options;
     DWORD uiThread = 0;
     HWND main = nullptr;
     HWND callWindow = nullptr;
-    WNDPROC hostProc = nullptr;
     SimModule module = {};
     HHOOK keyHook = nullptr;
     HHOOK mouseHook = nullptr;
@@ -56,7 +53,7 @@ LRESULT CALLBACK CallWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             bool lit = HostEffectsLit();
             if (lit != State().lastLit) {
                 State().lastLit = lit;
-                HostViewInvalidate(State().main);
+                HostRepaint();
             }
         }
         return 0;
@@ -82,59 +79,6 @@ LRESULT CALLBACK MouseObserver(int code, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-// The host's own window procedure, behind the module's: it draws the host's screen and
-// takes the person's changes to the aircraft's flags, then hands on to the stand-in's.
-LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    HostState& s = State();
-    switch (message) {
-    case WM_PAINT: {
-        HostViewModel model;
-        model.file = HostHasAircraft() ? &HostAircraftFile() : nullptr;
-        model.aircraft = HostCurrentAircraft();
-        model.screenText = SimScreenText();
-        model.lit = HostEffectsLit();
-        model.centreOfGravity = SimCentreOfGravity();
-        if (HostHasAircraft() && !HostAircraftFile().spec.atcModel.empty()) {
-            model.exits = ExitPointsRead(HostConfigPath());
-        }
-        model.simulatorFolder = HostSimulatorFolder();
-        HostViewPaint(window, model);
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-        return (LRESULT)HostViewControlColours((HDC)wParam);
-    case WM_SIZE:
-        HostViewLayout(window);
-        break;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == kHostViewOnGroundId && HIWORD(wParam) == BN_CLICKED) {
-            HostSetOnGround(SendMessageA((HWND)lParam, BM_GETCHECK, 0, 0) == BST_CHECKED);
-            return 0;
-        }
-        if (LOWORD(wParam) == kHostViewParkingBrakeId && HIWORD(wParam) == BN_CLICKED) {
-            HostSetParkingBrake(SendMessageA((HWND)lParam, BM_GETCHECK, 0, 0) == BST_CHECKED);
-            return 0;
-        }
-        if (AircraftMenuCommand(wParam)) {
-            return 0;
-        }
-        if (wParam == kCmdExit) {
-            DestroyWindow(window);
-            return 0;
-        }
-        break;
-    case WM_DESTROY:
-        PostQuitMessage(s.exitCode);
-        break;
-    default:
-        break;
-    }
-    return CallWindowProcA(s.hostProc, window, message, wParam, lParam);
-}
-
 } // namespace
 
 // ---- Start and stop ----
@@ -143,6 +87,7 @@ bool HostStart(const HostOptions& options, std::string* error) {
     HostState& s = State();
     s.options = options;
     s.uiThread = GetCurrentThreadId();
+    HostUiSet(s.uiThread, nullptr);
     s.markEvent = CreateEventA(nullptr, FALSE, FALSE, nullptr);
     HostObserverSetUp(options.verbose, options.interactive);
 
@@ -159,17 +104,14 @@ bool HostStart(const HostOptions& options, std::string* error) {
     }
     // The host's window exists before the module is loaded, as in the simulator.
     s.main = SimCreateMainWindow(true);
-    s.hostProc = (WNDPROC)SetWindowLongPtrA(s.main, GWLP_WNDPROC, (LONG_PTR)HostWindowProc);
-    SetWindowPos(s.main, nullptr, 0, 0, kHostViewWidth, kHostViewHeight, SWP_NOMOVE | SWP_NOZORDER);
-    AircraftMenuCreate(s.main);
-    AircraftMenuMark(AircraftSourceIndexOf(HostAircraftFile().cfgPath, HostAircraftFile().fltsim));
-    HostViewCreateControls(s.main);
-    HostViewSetFlags(s.main, HostAircraftFile().spec.onGround, HostAircraftFile().spec.parkingBrake);
-    SetWindowTextA(s.main, "simhost - stand-in simulator");
+    HostUiSet(s.uiThread, s.main);
+    if (options.dressWindow) {
+        options.dressWindow(s.main);
+    }
     SimClearCalls();
 
     if (!SimLoadModule(options.dllPath.c_str(), &s.module)) {
-        *error = "cannot load the module " + options.dllPath;
+        *error = SimTextWith(kTextCannotLoadModule, {options.dllPath});
         return false;
     }
     // Our observers go in front of the module's hook and only count; each passes every
@@ -206,6 +148,10 @@ void HostQuit(int exitCode) {
     PostMessageA(State().callWindow, kMsgQuit, (WPARAM)exitCode, 0);
 }
 
+int HostExitCode(void) {
+    return State().exitCode;
+}
+
 void HostStop(void) {
     HostState& s = State();
     if (s.keyHook) {
@@ -237,14 +183,6 @@ bool HostSyncPosted(DWORD timeoutMs) {
     InterlockedExchange(&s.markWanted, 1);
     PostMessageA(s.callWindow, kMsgMark, 0, 0);
     return WaitForSingleObject(s.markEvent, timeoutMs) == WAIT_OBJECT_0;
-}
-
-DWORD HostUiThreadId(void) {
-    return State().uiThread;
-}
-
-HWND HostMainWindow(void) {
-    return State().main;
 }
 
 LONG HostKeyEventsSeen(void) {

@@ -1,31 +1,28 @@
 // What the host sees happen, as transcript lines.
-#include "simhost/app/HostObserver.h"
+#include "simhost/app/host/HostObserver.h"
 
 #include <windows.h>
 
 #include <stdio.h>
 
 #include "simhost/SimHost.h"
-#include "simhost/app/HostAircraft.h"
-#include "simhost/app/HostDescription.h"
-#include "simhost/app/HostThread.h"
-#include "simhost/app/HostView.h"
-#include "simhost/app/ModuleWindows.h"
+#include "simhost/app/host/HostAircraft.h"
+#include "simhost/app/host/HostDescription.h"
+#include "simhost/app/host/HostLog.h"
+#include "simhost/app/host/HostUi.h"
+#include "simhost/app/host/ModuleWindows.h"
 #include "simhost/lib/SimText.h"
 
 namespace {
 
 struct ObserverState {
     bool verbose = false;
-    bool interactive = false;
     size_t callIndex = 0;
     size_t stepFirstCall = 0;
-    DWORD stepStart = 0;
     std::vector<HostSlotView> slots;
     std::string menuText;
     HWND dialogSeen = nullptr;
     HWND boxSeen = nullptr;
-    std::vector<std::string> log;
     bool emitting = false;
     DWORD glowUntil = 0;
 };
@@ -33,15 +30,6 @@ struct ObserverState {
 ObserverState& State() {
     static ObserverState state;
     return state;
-}
-
-// A line of the log as it is, without a time.
-void LogPlain(const std::string& line) {
-    State().log.push_back(line);
-    if (State().interactive) {
-        printf("%s\n", line.c_str());
-        fflush(stdout);
-    }
 }
 
 // A shown text as transcript lines: one line in «», or a block with one line per line.
@@ -59,7 +47,7 @@ void LogScreenText(const std::string& cp1251) {
     size_t start = 0;
     while (start <= text.size()) {
         size_t end = text.find('\n', start);
-        LogPlain("    | " + text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        HostLogPlain("    | " + text.substr(start, end == std::string::npos ? std::string::npos : end - start));
         if (end == std::string::npos) {
             break;
         }
@@ -134,7 +122,7 @@ void ObserveMenuBar() {
         size_t start = 0;
         while (start < menu.size()) {
             size_t end = menu.find('\n', start);
-            s.log.push_back(menu.substr(start, end - start));
+            HostLogPlain(menu.substr(start, end - start));
             start = end + 1;
         }
     }
@@ -158,25 +146,25 @@ void ObserveWindows() {
 
 } // namespace
 
-void HostObserverSetUp(bool verbose, bool interactive) {
-    State().verbose = verbose;
-    State().interactive = interactive;
-    State().stepStart = GetTickCount();
-}
-
 void HostObserverTakeSlots(void) {
     State().slots = HostReadSlots(HostCurrentAircraft());
 }
 
-void HostLog(const std::string& line) {
-    DWORD elapsed = GetTickCount() - State().stepStart;
-    std::string prefix;
-    if (elapsed >= 500) {
-        char stamp[32];
-        snprintf(stamp, sizeof(stamp), "[+%lu s] ", (unsigned long)((elapsed + 500) / 1000));
-        prefix = stamp;
+namespace {
+
+// A new user aircraft: its slots are as the host made them, nothing the module did.
+void TakeSlotsOfNewAircraft(HostAircraftChange change) {
+    if (change == kAircraftSwitched) {
+        HostObserverTakeSlots();
     }
-    LogPlain(prefix + line);
+}
+
+} // namespace
+
+void HostObserverSetUp(bool verbose, bool interactive) {
+    State().verbose = verbose;
+    HostLogSetInteractive(interactive);
+    HostAircraftListen(TakeSlotsOfNewAircraft);
 }
 
 void HostObserve(void) {
@@ -212,20 +200,13 @@ void HostObserve(void) {
     ObserveMenuBar();
     ObserveWindows();
     if (changed) {
-        HostViewInvalidate(HostMainWindow());
+        HostRepaint();
     }
-}
-
-std::vector<std::string> HostTakeObservations(void) {
-    std::vector<std::string> lines;
-    lines.swap(State().log);
-    return lines;
 }
 
 void HostBeginStep(void) {
     HostObserve();
-    State().log.clear();
-    State().stepStart = GetTickCount();
+    HostLogRestart();
     State().stepFirstCall = SimCalls().size();
 }
 

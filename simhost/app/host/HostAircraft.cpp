@@ -1,13 +1,9 @@
 // The aircraft the stand-in host flies.
-#include "simhost/app/HostAircraft.h"
+#include "simhost/app/host/HostAircraft.h"
 
-#include "simhost/app/AircraftMenu.h"
-#include "simhost/app/AircraftSource.h"
-#include "simhost/app/HostDescription.h"
-#include "simhost/app/HostObserver.h"
-#include "simhost/app/HostThread.h"
-#include "simhost/app/HostView.h"
-#include "simhost/lib/SimText.h"
+#include "simhost/app/host/AircraftSource.h"
+#include "simhost/app/host/HostLog.h"
+#include "simhost/lib/SimTexts.h"
 
 namespace {
 
@@ -16,6 +12,7 @@ struct Fleet {
     std::vector<SimAircraftFile> files;
     size_t current = 0;
     std::string simulatorFolder;
+    std::vector<HostAircraftListener> listeners;
 };
 
 Fleet& State() {
@@ -27,7 +24,17 @@ SimAircraftFile& CurrentFile() {
     return State().files[State().current];
 }
 
+void Tell(HostAircraftChange change) {
+    for (HostAircraftListener listener : State().listeners) {
+        listener(change);
+    }
+}
+
 } // namespace
+
+void HostAircraftListen(HostAircraftListener listener) {
+    State().listeners.push_back(listener);
+}
 
 bool HostUseAircraft(const std::string& path, int fltsim, std::string* error) {
     SimAircraftFile file;
@@ -44,24 +51,7 @@ bool HostUseAircraft(const std::string& path, int fltsim, std::string* error) {
     if (!file.liveCentreOfGravity) {
         SimSetCentreOfGravity(file.centreOfGravity);
     }
-    HostObserverTakeSlots();
-    AircraftMenuMark(AircraftSourceIndexOf(file.cfgPath, file.fltsim));
-    HWND main = HostMainWindow();
-    if (main) {
-        HostViewSetFlags(main, file.spec.onGround, file.spec.parkingBrake);
-        HostViewInvalidate(main);
-    }
-    return true;
-}
-
-bool HostUseListedAircraft(int index, std::string* error) {
-    const SimListedAircraft& listed = AircraftSourceCatalogue()[(size_t)index];
-    if (!HostUseAircraft(listed.path, listed.fltsim, error)) {
-        return false;
-    }
-    for (const std::string& line : HostDescribeSwitch()) {
-        HostLog(line);
-    }
+    Tell(kAircraftSwitched);
     return true;
 }
 
@@ -81,24 +71,22 @@ SimAircraft* HostCurrentAircraft(void) {
 void HostSetOnGround(bool onGround) {
     SimSetOnGround(HostCurrentAircraft(), onGround);
     CurrentFile().spec.onGround = onGround;
-    HostViewSetFlags(HostMainWindow(), onGround, CurrentFile().spec.parkingBrake);
-    HostViewInvalidate(HostMainWindow());
+    Tell(kAircraftFlagsChanged);
     HostLog(std::string("aircraft: ") + (onGround ? "on the ground" : "in the air"));
 }
 
 void HostSetParkingBrake(bool set) {
     SimSetParkingBrake(HostCurrentAircraft(), set);
     CurrentFile().spec.parkingBrake = set;
-    HostViewSetFlags(HostMainWindow(), CurrentFile().spec.onGround, set);
-    HostViewInvalidate(HostMainWindow());
+    Tell(kAircraftFlagsChanged);
     HostLog(std::string("aircraft: parking brake ") + (set ? "set" : "released"));
 }
 
 void HostSetCentreOfGravity(double fraction) {
     CurrentFile().centreOfGravity = fraction;
     SimSetCentreOfGravity(fraction);
-    HostViewInvalidate(HostMainWindow());
-    HostLog("aircraft: centre of gravity " + SimFormatNumber(fraction));
+    Tell(kAircraftCentreMoved);
+    HostLog("aircraft: centre of gravity " + SimCentreOfGravityTextIn(kSimEnglish, fraction));
 }
 
 std::string HostConfigPath(void) {

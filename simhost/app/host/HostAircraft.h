@@ -1,6 +1,7 @@
 // The aircraft the stand-in host flies: every aircraft built so far (none is freed while
 // the host runs, since the module may still hold one), which of them is the user's, and
-// the person's or the script's changes to its flags and centre of gravity.
+// the person's or the script's changes to its flags and centre of gravity. Whoever shows
+// the aircraft (the window, the menu, the observer) listens for its changes.
 // Called on the user-interface thread.
 #pragma once
 
@@ -10,12 +11,18 @@
 #include "simhost/SimHost.h"
 #include "simhost/lib/SimAircraftFile.h"
 
+enum HostAircraftChange {
+    kAircraftSwitched,     // another aircraft is the user's
+    kAircraftFlagsChanged, // on the ground or parking brake
+    kAircraftCentreMoved,  // centre of gravity
+};
+typedef void (*HostAircraftListener)(HostAircraftChange change);
+// Listeners are called in the order they were added, after the change.
+void HostAircraftListen(HostAircraftListener listener);
+
 // Switches the user aircraft to one built from variation `fltsim` of `path`; the old one
 // stays alive.
 bool HostUseAircraft(const std::string& path, int fltsim, std::string* error);
-// Switches to an aircraft of the simulator folder's catalogue, as its aircraft selection
-// does, and logs the new user aircraft.
-bool HostUseListedAircraft(int index, std::string* error);
 bool HostHasAircraft(void);
 // The description of the user aircraft (flags as they are now) and its host records.
 const SimAircraftFile& HostAircraftFile(void);

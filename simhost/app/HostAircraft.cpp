@@ -1,6 +1,8 @@
 // The aircraft the stand-in host flies.
 #include "simhost/app/HostAircraft.h"
 
+#include "config/ConfigFile.h"
+
 #include "simhost/app/AircraftMenu.h"
 #include "simhost/app/AircraftSource.h"
 #include "simhost/app/HostDescription.h"
@@ -102,7 +104,9 @@ void HostSetCentreOfGravity(double fraction) {
 }
 
 std::string HostConfigPath(void) {
-    return "Modules/KestrelFieldWorks/KFWS_Airdrop/" + CurrentFile().spec.atcModel + ".cfg";
+    char path[kConfigPathSize];
+    ConfigFilePath(CurrentFile().spec.atcModel.c_str(), path);
+    return path;
 }
 
 void HostSetSimulatorFolder(const std::string& folder) {

@@ -11,6 +11,7 @@ static const char kMsgChooseType[] = "Выберите Тип !!!";
 static const char kMsgChooseTypeCaption[] = "Внимание";
 static const char kMsgSaved[] = "Настройки сохранены!\n";
 static const char kMsgCreateFailed[] = "Ошибка создания файла!\n";
+static const char kMsgSaveFailed[] = "Ошибка записи файла! Настройки не сохранены!\n";
 static const char kEmptyFieldValue[] = "0.0";
 // The texts of the values 0 to 3 as the save writes them.
 static const char* const kValueTexts[] = {"0", "1", "2", "3"};
@@ -100,7 +101,9 @@ static void PressConfigButton(HWND dialog) {
     }
     SetButtonCaption(dialog, kCaptionSave);
     EnableControl(dialog, IDC_SAVE, false);
-    WriteDialogToFile(dialog, modelName);
+    if (!WriteDialogToFile(dialog, modelName)) {
+        EnableControl(dialog, IDC_SAVE, true); // still unsaved: the pilot may try again
+    }
 }
 
 bool RunDialogCommand(HWND dialog, int id) {
@@ -177,18 +180,22 @@ static bool WriteKeyValue(HWND dialog, const char* path, const ConfigKey& key) {
     return false;
 }
 
-void WriteDialogToFile(HWND dialog, const char* modelName) {
+bool WriteDialogToFile(HWND dialog, const char* modelName) {
     char path[kConfigPathSize];
     if (!modelName || !ConfigFilePath(modelName, path)) {
-        return;
+        return true; // no file to write, and nothing is claimed
     }
     // Without an exit type nothing is written, so the file never mixes new and old settings.
     if (!IsControlChecked(dialog, IDC_TYPE_REAR) && !IsControlChecked(dialog, IDC_TYPE_SIDE)) {
         MessageBoxA(NULL, kMsgChooseType, kMsgChooseTypeCaption, MB_OK);
-        return;
+        return true;
     }
+    // Every key is written even after a failure, so that as much as can be is saved;
+    // the pilot is told the truth about the whole.
+    bool saved = true;
     for (int i = 0; i < kConfigKeyCount; i++) {
-        WriteKeyValue(dialog, path, kConfigKeys[i]);
+        saved = WriteKeyValue(dialog, path, kConfigKeys[i]) && saved;
     }
-    ShowMessage(kMsgSaved);
+    ShowMessage(saved ? kMsgSaved : kMsgSaveFailed);
+    return saved;
 }

@@ -20,7 +20,6 @@
 
 #include "BenchStats.h"
 #include "config/ConfigFile.h"
-#include "config/ConfigKeys.h"
 #include "config/StatusReport.h"
 #include "drop/AirdropState.h"
 #include "drop/Loading.h"

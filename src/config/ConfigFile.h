@@ -34,8 +34,21 @@ struct ConfigFileState {
     int state;     // -1 no model name, 0 no file, 1 file present
 };
 
-// The file's one section; its twelve keys are tabled in config/ConfigKeys.h.
+// The file's one section and its twelve keys; what each key holds, how the dialog shows it
+// and how the status report shows it are tabled in config/ConfigKeys.h.
 extern const char kConfigSection[];
+extern const char kKeyVariant[];
+extern const char kKeyNumber[];
+extern const char kKeyMethod[];
+extern const char kKeyType[];
+extern const char kKeyRealism[];
+extern const char kKeyVisual[];
+extern const char kKeyLeftX[];
+extern const char kKeyLeftY[];
+extern const char kKeyLeftZ[];
+extern const char kKeyDownX[];
+extern const char kKeyDownY[];
+extern const char kKeyDownZ[];
 
 // The folders that lie on the path below Modules, as they are created.
 extern const char kMakerFolder[];   // Modules/KestrelFieldWorks

@@ -48,19 +48,5 @@ enum ConfigKeyIndex {
 
 extern const ConfigKey kConfigKeys[kConfigKeyCount];
 
-// The key names, for code that names one key.
-extern const char kKeyVariant[];
-extern const char kKeyNumber[];
-extern const char kKeyMethod[];
-extern const char kKeyType[];
-extern const char kKeyRealism[];
-extern const char kKeyVisual[];
-extern const char kKeyLeftX[];
-extern const char kKeyLeftY[];
-extern const char kKeyLeftZ[];
-extern const char kKeyDownX[];
-extern const char kKeyDownY[];
-extern const char kKeyDownZ[];
-
 // Stores a key's whole-number value in its field of `config`.
 void StoreConfigKey(const ConfigKey& key, int value, AircraftConfig* config);

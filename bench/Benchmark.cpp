@@ -448,8 +448,8 @@ bool MakeScratchFolder() {
         return false;
     }
     CreateDirectoryA("Modules", nullptr);
-    CreateDirectoryA("Modules/KestrelFieldWorks", nullptr);
-    CreateDirectoryA("Modules/KestrelFieldWorks/KFWS_Airdrop", nullptr);
+    CreateDirectoryA(kMakerFolder, nullptr);
+    CreateDirectoryA(kProductFolder, nullptr);
     char path[kConfigPathSize];
     if (!ConfigFilePath(kModelName, path)) {
         return false;
@@ -525,19 +525,19 @@ void MeasureCommands(HWND window) {
         gAirdropState.config.visual = 1;
         gAirdropState.config.number = 1000000;
         gAirdropState.paratroopersLeft = 1000000;
-        gAirdropState.remainingWeight = 1000000 * 220.0;
-        gAirdropState.dropTimer = 1;
+        gAirdropState.remainingWeight = 1000000 * kPoundsPerParatrooper;
+        gAirdropState.dropTimer = kDropTimerId;
         (void)window;
     };
     startDrop();
-    UnloadTick(window, WM_TIMER, 1, 0);
+    UnloadTick(window, WM_TIMER, kDropTimerId, 0);
     std::string tickNote;
     if (gAirdropState.paratroopersLeft != 999999) {
         tickNote = "not built: no paratrooper left the aircraft";
         gNotes.push_back("UnloadTick took nobody off; its row measures what exists.");
     }
     Timed tick;
-    tick.op = [window] { UnloadTick(window, WM_TIMER, 1, 0); };
+    tick.op = [window] { UnloadTick(window, WM_TIMER, kDropTimerId, 0); };
     tick.prepare = [startDrop] { startDrop(); };
     tick.batch = 1;
 

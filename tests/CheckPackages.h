@@ -8,6 +8,8 @@
 #include <string>
 
 #include "TestSupport.h"
+#include "config/ConfigFile.h"
+#include "drop/Effects.h"
 
 struct TestPackage {
     std::string folder = "transport";
@@ -44,13 +46,13 @@ inline void WritePackage(const std::string& root, const TestPackage& package) {
     WriteWholeFile(root + "\\Aircraft\\" + package.folder + "\\aircraft.cfg", package.Text());
     if (package.writeConfig) {
         CreateDirectoryA((root + "\\Modules").c_str(), nullptr);
-        CreateDirectoryA((root + "\\Modules\\KestrelFieldWorks").c_str(), nullptr);
-        CreateDirectoryA((root + "\\Modules\\KestrelFieldWorks\\KFWS_Airdrop").c_str(), nullptr);
-        WriteWholeFile(root + "\\Modules\\KestrelFieldWorks\\KFWS_Airdrop\\" + package.model + ".cfg", package.config);
+        CreateDirectoryA((root + "\\" + kMakerFolder).c_str(), nullptr);
+        CreateDirectoryA((root + "\\" + kProductFolder).c_str(), nullptr);
+        WriteWholeFile(root + "\\" + ConfigPathOf(package.model), package.config);
     }
     if (package.effects) {
         CreateDirectoryA((root + "\\Effects").c_str(), nullptr);
-        for (const char* name : {"fx_KFWS_Desant.fx", "fx_KFWS_Cargo.fx", "fx_KFWS_Fire.fx"}) {
+        for (const char* name : {kEffectParatroopers, kEffectCargo, kEffectFire}) {
             WriteWholeFile(root + "\\Effects\\" + name, "[Library Effect]\nLifetime=1\n");
         }
     }

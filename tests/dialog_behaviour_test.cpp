@@ -12,6 +12,7 @@
 
 #include "DialogDriver.h"
 #include "TestSupport.h"
+#include "config/ConfigFile.h"
 #include "dialog/ConfigDialog.h"
 #include "drop/AirdropState.h"
 #include "module/HostHandles.h"
@@ -543,6 +544,32 @@ TEST_F(DialogTest, NoExitTypeWritesNothingAndSaysSo) {
     EXPECT_FALSE(Enabled(dialog, IDC_SAVE)) << "disabled until the next edit";
     Click(dialog, IDC_TYPE_SIDE);
     EXPECT_TRUE(Enabled(dialog, IDC_SAVE));
+}
+
+TEST_F(DialogTest, ASaveThatCannotWriteSaysSoAndCanBeRepeated) {
+    const std::string original = "[General]\nKFWS_Airdrop_variant=1\nKFWS_Airdrop_metod=1\nKFWS_Airdrop_type=1\n"
+                                 "KFWS_Airdrop_number=5\n";
+    WriteConfigFile(kModel, original);
+    HWND dialog = Open();
+    TypeInto(dialog, IDC_NUMBER, "8");
+    // An editor holds the file open: others may read it, not write it.
+    HANDLE held = CreateFileA(ConfigPathOf(kModel).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    SimClearCalls();
+    Press(dialog);
+    EXPECT_EQ(SimShownTexts(), std::vector<std::string>{"Ошибка записи файла! Настройки не сохранены!\n"});
+    EXPECT_TRUE(Enabled(dialog, IDC_SAVE)) << "the edits are still unsaved";
+    EXPECT_EQ(TextOf(dialog, IDC_SAVE), kSave);
+    EXPECT_EQ(ReadConfigInt(ConfigPathOf(kModel).c_str(), "KFWS_Airdrop_number"), 5) << "the next load reads the old value";
+    CloseHandle(held);
+    EXPECT_EQ(File(), original);
+
+    SimClearCalls();
+    Press(dialog);
+    EXPECT_EQ(SimShownTexts(), std::vector<std::string>{"Настройки сохранены!\n"});
+    EXPECT_FALSE(Enabled(dialog, IDC_SAVE));
+    EXPECT_NE(File().find("KFWS_Airdrop_number=8"), std::string::npos);
 }
 
 TEST_F(DialogTest, NoExitTypeInCreatingModeLeavesTheNewFileEmpty) {

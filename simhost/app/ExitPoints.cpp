@@ -7,18 +7,6 @@
 #include "drop/AirdropState.h"
 #include "simhost/check/PlacedExits.h"
 
-namespace {
-
-// The module's reading of one value: the file's text by the platform's profile
-// functions, then the module's whole-number rule.
-int ReadValue(const std::string& path, const char* key) {
-    char value[kConfigValueSize];
-    ReadConfigValue(path.c_str(), key, value);
-    return ParseConfigInt(value);
-}
-
-} // namespace
-
 std::vector<ExitPoint> ExitPointsRead(const std::string& path) {
     std::vector<ExitPoint> points;
     if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
@@ -26,15 +14,7 @@ std::vector<ExitPoint> ExitPointsRead(const std::string& path) {
     }
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str()); // what is on disk now
     AircraftConfig config = {};
-    config.variant = ReadValue(path, kKeyVariant);
-    config.method = ReadValue(path, kKeyMethod);
-    config.exitType = ReadValue(path, kKeyType);
-    config.leftX = ReadValue(path, kKeyLeftX);
-    config.leftY = ReadValue(path, kKeyLeftY);
-    config.leftZ = ReadValue(path, kKeyLeftZ);
-    config.downX = ReadValue(path, kKeyDownX);
-    config.downY = ReadValue(path, kKeyDownY);
-    config.downZ = ReadValue(path, kKeyDownZ);
+    ReadConfigFile(path.c_str(), &config); // the module's own reading
     points.push_back({"S", config.leftX, config.leftY, config.leftZ, false});
     points.push_back({"S'", -config.leftX, config.leftY, config.leftZ, false});
     points.push_back({"R", config.downX, config.downY, config.downZ, false});

@@ -4,26 +4,15 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "config/ConfigKeys.h"
 #include "module/HostServices.h"
 
 const char kConfigSection[] = "General";
-const char kKeyVariant[] = "KFWS_Airdrop_variant";
-const char kKeyNumber[] = "KFWS_Airdrop_number";
-const char kKeyMethod[] = "KFWS_Airdrop_metod"; // spelled so in every file already written
-const char kKeyType[] = "KFWS_Airdrop_type";
-const char kKeyRealism[] = "KFWS_Airdrop_realism";
-const char kKeyVisual[] = "KFWS_Airdrop_visual";
-const char kKeyLeftX[] = "KFWS_Airdrop_left_x";
-const char kKeyLeftY[] = "KFWS_Airdrop_left_y";
-const char kKeyLeftZ[] = "KFWS_Airdrop_left_z";
-const char kKeyDownX[] = "KFWS_Airdrop_down_x";
-const char kKeyDownY[] = "KFWS_Airdrop_down_y";
-const char kKeyDownZ[] = "KFWS_Airdrop_down_z";
 
 static const char kPathFormat[] = "Modules/KestrelFieldWorks/KFWS_Airdrop/%s.cfg";
-static const char kMakerFolder[] = "Modules/KestrelFieldWorks";
+const char kMakerFolder[] = "Modules/KestrelFieldWorks";
 static const char kMakerFolderTest[] = "Modules\\KestrelFieldWorks";
-static const char kProductFolder[] = "Modules/KestrelFieldWorks/KFWS_Airdrop";
+const char kProductFolder[] = "Modules/KestrelFieldWorks/KFWS_Airdrop";
 
 static const char kMsgNoAtcModel[] = "Не указан параметр atc_model в файле aircraft.cfg!\n";
 static const char kMsgMakerFolderFailed[] = "1 - Ошибка создания каталога!\n";
@@ -155,13 +144,15 @@ void ReadConfigValue(const char* path, const char* key, char* value) {
     GetPrivateProfileStringA(kConfigSection, key, "", value, kConfigValueSize, path);
 }
 
-void WriteConfigValue(const char* path, const char* key, const char* text) {
+bool WriteConfigValue(const char* path, const char* key, const char* text) {
     if (path[0] == '\0') {
-        return;
+        return false;
     }
-    WritePrivateProfileStringA(kConfigSection, key, text, path);
-    // Put the change on disk now, so other programs see it at once.
+    BOOL written = WritePrivateProfileStringA(kConfigSection, key, text, path);
+    // Put the change on disk now, so other programs see it at once. (What this flush
+    // returns says nothing about the value: some systems give 0 for it always.)
     WritePrivateProfileStringA(NULL, NULL, NULL, path);
+    return written != FALSE;
 }
 
 int ParseConfigInt(const char* text) {
@@ -187,25 +178,35 @@ int ParseConfigInt(const char* text) {
     return magnitude > limit - 1 ? (int)(limit - 1) : (int)magnitude;
 }
 
-static int ReadConfigInt(const char* path, const char* key) {
-    char value[kConfigValueSize];
+int ReadConfigInt(const char* path, const char* key, char* value) {
     ReadConfigValue(path, key, value);
     return ParseConfigInt(value);
+}
+
+int ReadConfigInt(const char* path, const char* key) {
+    char value[kConfigValueSize];
+    return ReadConfigInt(path, key, value);
+}
+
+static void ReadKeyInto(const char* path, const ConfigKey& key, AircraftConfig* config) {
+    StoreConfigKey(key, ReadConfigInt(path, key.name), config);
+}
+
+void ReadConfigFile(const char* path, AircraftConfig* config) {
+    // In the table's order, but the amount is read right after the variant it belongs to.
+    for (int i = 0; i < kConfigKeyCount; i++) {
+        if (i == kKeyIndexNumber) {
+            continue;
+        }
+        ReadKeyInto(path, kConfigKeys[i], config);
+        if (i == kKeyIndexVariant) {
+            ReadKeyInto(path, kConfigKeys[kKeyIndexNumber], config);
+        }
+    }
 }
 
 void ReadAircraftConfig(const char* modelName, AircraftConfig* config) {
     char path[kConfigPathSize];
     ConfigFilePath(modelName, path);
-    config->variant = ReadConfigInt(path, kKeyVariant);
-    config->number = ReadConfigInt(path, kKeyNumber);
-    config->method = ReadConfigInt(path, kKeyMethod);
-    config->exitType = ReadConfigInt(path, kKeyType);
-    config->realism = ReadConfigInt(path, kKeyRealism);
-    config->visual = ReadConfigInt(path, kKeyVisual);
-    config->leftX = ReadConfigInt(path, kKeyLeftX);
-    config->leftY = ReadConfigInt(path, kKeyLeftY);
-    config->leftZ = ReadConfigInt(path, kKeyLeftZ);
-    config->downX = ReadConfigInt(path, kKeyDownX);
-    config->downY = ReadConfigInt(path, kKeyDownY);
-    config->downZ = ReadConfigInt(path, kKeyDownZ);
+    ReadConfigFile(path, config);
 }

@@ -34,7 +34,8 @@ struct ConfigFileState {
     int state;     // -1 no model name, 0 no file, 1 file present
 };
 
-// Keys, section `General`.
+// The file's one section and its twelve keys; what each key holds, how the dialog shows it
+// and how the status report shows it are tabled in config/ConfigKeys.h.
 extern const char kConfigSection[];
 extern const char kKeyVariant[];
 extern const char kKeyNumber[];
@@ -48,6 +49,10 @@ extern const char kKeyLeftZ[];
 extern const char kKeyDownX[];
 extern const char kKeyDownY[];
 extern const char kKeyDownZ[];
+
+// The folders that lie on the path below Modules, as they are created.
+extern const char kMakerFolder[];   // Modules/KestrelFieldWorks
+extern const char kProductFolder[]; // Modules/KestrelFieldWorks/KFWS_Airdrop
 
 // Why a model name cannot name a file inside the product folder, checked in this order.
 enum ModelNameFault {
@@ -81,11 +86,20 @@ int CreateConfigFile(const char* modelName, ConfigFileState* fileState);
 
 // Reads a key of section General into `value` (kConfigValueSize bytes); empty when missing.
 void ReadConfigValue(const char* path, const char* key, char* value);
-void WriteConfigValue(const char* path, const char* key, const char* text);
+// Sets a key of section General and puts the file on disk at once; false when the value
+// could not be written (the file held by another program, a full disk, a refused path).
+bool WriteConfigValue(const char* path, const char* key, const char* text);
 
 // Base 10, leading white space skipped, one optional sign, digits up to the first
 // non-digit; no digits gives 0; clamped to the signed 32-bit range.
 int ParseConfigInt(const char* text);
 
-// Reads all twelve keys of the model's file into `config`; a missing key gives 0.
+// Reads a key as a whole number: ReadConfigValue, then ParseConfigInt. With `value`
+// (kConfigValueSize bytes) the text read is kept there too.
+int ReadConfigInt(const char* path, const char* key);
+int ReadConfigInt(const char* path, const char* key, char* value);
+
+// Reads all twelve keys of the file at `path` into `config`; a missing key gives 0.
+void ReadConfigFile(const char* path, AircraftConfig* config);
+// The same for the model's file.
 void ReadAircraftConfig(const char* modelName, AircraftConfig* config);

@@ -5,6 +5,7 @@
 #include <string.h>
 
 #include "config/ConfigFile.h"
+#include "config/ConfigKeys.h"
 #include "drop/AirdropState.h"
 #include "drop/Loading.h"
 #include "module/HostAbi.h"
@@ -15,18 +16,6 @@ static const char kRowModel[] = "  Модель:  %s \n";
 static const char kRowLoaded[] = "  Состояние загрузки:  Загружен \n";
 static const char kRowNotLoaded[] = "  Состояние загрузки:  Незагружен \n";
 static const char kRowCentreOfGravity[] = "    САХ = %.1f \n";
-static const char kRowParatroopers[] = "  Вариант: Десантный \n    -= Количество десантников: %s\n";
-static const char kRowCargo[] = "  Вариант: Грузовой \n    Вес груза: %s\n";
-static const char kRowFire[] = "  Вариант: Пожарный \n    Объем жидкости: %s\n";
-static const char kRowOneStream[] = "  Метод: 1-поток\n";
-static const char kRowTwoStreams[] = "  Метод: 2-потока\n";
-static const char kRowRear[] = "  Тип: Задняя \n";
-static const char kRowSide[] = "  Тип: Боковая\n";
-static const char kRowSideAndRear[] = "  Тип: Боковая + Задняя\n";
-static const char kRowSimple[] = "  Уровень сложности: Простой \n";
-static const char kRowSimulator[] = "  Уровень сложности: Симулятор\n";
-static const char kRowEffectsOff[] = "  Визуальные ефекты: Отключены\n";
-static const char kRowEffectsOn[] = "  Визуальные ефекты: Включены\n";
 
 // The report text. Rows are appended at its end; whatever does not fit in the buffer is
 // cut off, so no model name, amount text or value can write past it.
@@ -52,16 +41,19 @@ static void AppendRow(ReportText* report, const char* format, ...) {
     report->text[report->length] = '\0';
 }
 
-static int ReadReportInt(const char* path, const char* key) {
-    char value[kConfigValueSize];
-    ReadConfigValue(path, key, value);
-    return ParseConfigInt(value);
-}
-
-// One row of a group picked by the integer a key reads as; no row for other values.
-static void AppendChoice(ReportText* report, int value, const char* const rows[], int rowCount, int first) {
-    if (value >= first && value < first + rowCount) {
-        AppendRow(report, "%s", rows[value - first]);
+// The rows of one key, in the table's order: the row its value picks, none for other values.
+static void AppendKeyRow(ReportText* report, const char* path, const ConfigKey& key) {
+    int value = ReadConfigInt(path, key.name);
+    if (value < key.reportFirst || value >= key.reportFirst + key.reportRowCount) {
+        return;
+    }
+    const char* row = key.reportRows[value - key.reportFirst];
+    if (&key == &kConfigKeys[kKeyIndexVariant]) {
+        char amount[kConfigValueSize]; // shown as stored, not parsed
+        ReadConfigValue(path, kConfigKeys[kKeyIndexNumber].name, amount);
+        AppendRow(report, row, amount);
+    } else {
+        AppendRow(report, "%s", row);
     }
 }
 
@@ -83,21 +75,11 @@ void ShowStatusReport(void) {
     AppendRow(&report, kRowCentreOfGravity, ReadAircraftValue(kCentreOfGravityVariable) * 100.0);
 
     // The file is read afresh: settings saved since the last load show at once.
-    static const char* const kVariantRows[] = {kRowParatroopers, kRowCargo, kRowFire};
-    int variant = ReadReportInt(path, kKeyVariant);
-    if (variant >= kVariantParatroopers && variant <= kVariantFire) {
-        char amount[kConfigValueSize]; // shown as stored, not parsed
-        ReadConfigValue(path, kKeyNumber, amount);
-        AppendRow(&report, kVariantRows[variant - kVariantParatroopers], amount);
+    for (int i = 0; i < kConfigKeyCount; i++) {
+        if (kConfigKeys[i].reportRows) {
+            AppendKeyRow(&report, path, kConfigKeys[i]);
+        }
     }
-    static const char* const kMethodRows[] = {kRowOneStream, kRowTwoStreams};
-    AppendChoice(&report, ReadReportInt(path, kKeyMethod), kMethodRows, 2, kMethodOneStream);
-    static const char* const kTypeRows[] = {kRowRear, kRowSide, kRowSideAndRear};
-    AppendChoice(&report, ReadReportInt(path, kKeyType), kTypeRows, 3, kExitRear);
-    static const char* const kRealismRows[] = {kRowSimple, kRowSimulator};
-    AppendChoice(&report, ReadReportInt(path, kKeyRealism), kRealismRows, 2, kRealismSimple);
-    static const char* const kVisualRows[] = {kRowEffectsOff, kRowEffectsOn};
-    AppendChoice(&report, ReadReportInt(path, kKeyVisual), kVisualRows, 2, 0);
 
     ShowMessage(report.text);
 }

@@ -10,6 +10,8 @@ void OpenConfigDialog(void);
 void ToggleConfigDialog(void);
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 void ReadFileToDialog(HWND dialog, const char* modelName);
-void WriteDialogToFile(HWND dialog, const char* modelName);
+// Writes the controls to the model's file and says so; false (with its message) when a
+// value could not be written, so the pilot can try again.
+bool WriteDialogToFile(HWND dialog, const char* modelName);
 // Destroys an open dialog; used when the library is freed while the host runs on.
 void DestroyConfigDialog(void);

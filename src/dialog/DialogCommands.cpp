@@ -1,5 +1,6 @@
 // The dialog's command rows, the exit-type rule, the button press and the save.
 #include "config/ConfigFile.h"
+#include "config/ConfigKeys.h"
 #include "dialog/ConfigDialog.h"
 #include "dialog/DialogControls.h"
 #include "dialog/resource.h"
@@ -10,7 +11,10 @@ static const char kMsgChooseType[] = "Выберите Тип !!!";
 static const char kMsgChooseTypeCaption[] = "Внимание";
 static const char kMsgSaved[] = "Настройки сохранены!\n";
 static const char kMsgCreateFailed[] = "Ошибка создания файла!\n";
+static const char kMsgSaveFailed[] = "Ошибка записи файла! Настройки не сохранены!\n";
 static const char kEmptyFieldValue[] = "0.0";
+// The texts of the values 0 to 3 as the save writes them.
+static const char* const kValueTexts[] = {"0", "1", "2", "3"};
 
 // Only the side exit (side true) or only the rear exit, with the matching coordinate fields.
 static void ChooseSingleExit(HWND dialog, bool side) {
@@ -57,24 +61,16 @@ static void ChooseBulkLoad(HWND dialog, const char* label) {
     SetButtonCaption(dialog, kCaptionSave);
     CheckControl(dialog, IDC_TYPE_SIDE, false);
     CheckControl(dialog, IDC_TYPE_REAR, true);
-    EnableControl(dialog, IDC_TYPE_SIDE, false);
-    EnableControl(dialog, IDC_TYPE_REAR, false);
     CheckControl(dialog, IDC_METHOD_ONE, true);
     CheckControl(dialog, IDC_METHOD_TWO, false);
-    EnableControl(dialog, IDC_METHOD_ONE, false);
-    EnableControl(dialog, IDC_METHOD_TWO, false);
-    EnableControlRange(dialog, IDC_SIDE_X, IDC_SIDE_Z, false);
-    EnableControlRange(dialog, IDC_REAR_X, IDC_REAR_Z, true);
+    LockToRearExit(dialog);
     EnableControl(dialog, IDC_SAVE, true);
 }
 
 // One stream: the rear exit only.
 static void ChooseOneStream(HWND dialog) {
     SetButtonCaption(dialog, kCaptionSave);
-    CheckControl(dialog, IDC_TYPE_SIDE, false);
-    CheckControl(dialog, IDC_TYPE_REAR, true);
-    EnableControlRange(dialog, IDC_SIDE_X, IDC_SIDE_Z, false);
-    EnableControlRange(dialog, IDC_REAR_X, IDC_REAR_Z, true);
+    ChooseSingleExit(dialog, false);
     EnableControl(dialog, IDC_SAVE, true);
 }
 
@@ -105,7 +101,9 @@ static void PressConfigButton(HWND dialog) {
     }
     SetButtonCaption(dialog, kCaptionSave);
     EnableControl(dialog, IDC_SAVE, false);
-    WriteDialogToFile(dialog, modelName);
+    if (!WriteDialogToFile(dialog, modelName)) {
+        EnableControl(dialog, IDC_SAVE, true); // still unsaved: the pilot may try again
+    }
 }
 
 bool RunDialogCommand(HWND dialog, int id) {
@@ -150,51 +148,54 @@ bool RunDialogCommand(HWND dialog, int id) {
     }
 }
 
-// Writes a field's text as typed, or "0.0" for an empty field.
-static void WriteFieldValue(HWND dialog, const char* path, const char* key, int id) {
-    char text[kConfigValueSize];
-    text[0] = '\0';
-    GetWindowTextA(GetDlgItem(dialog, id), text, (int)sizeof(text));
-    WriteConfigValue(path, key, text[0] != '\0' ? text : kEmptyFieldValue);
+// Writes one key from its controls, as its table row says; false when a write failed.
+static bool WriteKeyValue(HWND dialog, const char* path, const ConfigKey& key) {
+    switch (key.controlKind) {
+    case kControlChoice: {
+        // One test per button, in order; a key without a checked button is not written.
+        bool written = true;
+        for (int k = 0; k < key.controlCount; k++) {
+            if (IsControlChecked(dialog, key.controls[k])) {
+                written = WriteConfigValue(path, key.name, kValueTexts[k + 1]) && written;
+            }
+        }
+        return written;
+    }
+    case kControlExitBoxes: {
+        bool rear = IsControlChecked(dialog, key.controls[0]);
+        bool side = IsControlChecked(dialog, key.controls[1]);
+        int type = rear && side ? kExitSideAndRear : (rear ? kExitRear : kExitSide);
+        return WriteConfigValue(path, key.name, kValueTexts[type]);
+    }
+    case kControlCheckBox:
+        return WriteConfigValue(path, key.name, kValueTexts[IsControlChecked(dialog, key.controls[0]) ? 1 : 0]);
+    case kControlText: {
+        // The text as typed, or "0.0" for an empty field; disabled fields are written too.
+        char text[kConfigValueSize];
+        text[0] = '\0';
+        GetWindowTextA(GetDlgItem(dialog, key.controls[0]), text, (int)sizeof(text));
+        return WriteConfigValue(path, key.name, text[0] != '\0' ? text : kEmptyFieldValue);
+    }
+    }
+    return false;
 }
 
-void WriteDialogToFile(HWND dialog, const char* modelName) {
+bool WriteDialogToFile(HWND dialog, const char* modelName) {
     char path[kConfigPathSize];
     if (!modelName || !ConfigFilePath(modelName, path)) {
-        return;
+        return true; // no file to write, and nothing is claimed
     }
-    bool rear = IsControlChecked(dialog, IDC_TYPE_REAR);
-    bool side = IsControlChecked(dialog, IDC_TYPE_SIDE);
     // Without an exit type nothing is written, so the file never mixes new and old settings.
-    if (!rear && !side) {
+    if (!IsControlChecked(dialog, IDC_TYPE_REAR) && !IsControlChecked(dialog, IDC_TYPE_SIDE)) {
         MessageBoxA(NULL, kMsgChooseType, kMsgChooseTypeCaption, MB_OK);
-        return;
+        return true;
     }
-    if (IsControlChecked(dialog, IDC_VARIANT_PARATROOPERS)) {
-        WriteConfigValue(path, kKeyVariant, "1");
+    // Every key is written even after a failure, so that as much as can be is saved;
+    // the pilot is told the truth about the whole.
+    bool saved = true;
+    for (int i = 0; i < kConfigKeyCount; i++) {
+        saved = WriteKeyValue(dialog, path, kConfigKeys[i]) && saved;
     }
-    if (IsControlChecked(dialog, IDC_VARIANT_CARGO)) {
-        WriteConfigValue(path, kKeyVariant, "2");
-    }
-    if (IsControlChecked(dialog, IDC_VARIANT_FIRE)) {
-        WriteConfigValue(path, kKeyVariant, "3");
-    }
-    if (IsControlChecked(dialog, IDC_METHOD_ONE)) {
-        WriteConfigValue(path, kKeyMethod, "1");
-    }
-    if (IsControlChecked(dialog, IDC_METHOD_TWO)) {
-        WriteConfigValue(path, kKeyMethod, "2");
-    }
-    WriteConfigValue(path, kKeyType, rear && side ? "3" : (rear ? "1" : "2"));
-    WriteConfigValue(path, kKeyRealism, IsControlChecked(dialog, IDC_REALISM) ? "1" : "0");
-    WriteConfigValue(path, kKeyVisual, IsControlChecked(dialog, IDC_VISUAL) ? "1" : "0");
-    WriteFieldValue(dialog, path, kKeyNumber, IDC_NUMBER);
-    // Disabled fields are written like enabled ones.
-    WriteFieldValue(dialog, path, kKeyLeftX, IDC_SIDE_X);
-    WriteFieldValue(dialog, path, kKeyLeftY, IDC_SIDE_Y);
-    WriteFieldValue(dialog, path, kKeyLeftZ, IDC_SIDE_Z);
-    WriteFieldValue(dialog, path, kKeyDownX, IDC_REAR_X);
-    WriteFieldValue(dialog, path, kKeyDownY, IDC_REAR_Y);
-    WriteFieldValue(dialog, path, kKeyDownZ, IDC_REAR_Z);
-    ShowMessage(kMsgSaved);
+    ShowMessage(saved ? kMsgSaved : kMsgSaveFailed);
+    return saved;
 }

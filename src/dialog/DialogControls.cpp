@@ -44,3 +44,12 @@ void MarkEdited(HWND dialog) {
     SetButtonCaption(dialog, kCaptionSave);
     EnableControl(dialog, IDC_SAVE, true);
 }
+
+void LockToRearExit(HWND dialog) {
+    EnableControl(dialog, IDC_METHOD_ONE, false);
+    EnableControl(dialog, IDC_METHOD_TWO, false);
+    EnableControl(dialog, IDC_TYPE_REAR, false);
+    EnableControl(dialog, IDC_TYPE_SIDE, false);
+    EnableControlRange(dialog, IDC_SIDE_X, IDC_SIDE_Z, false);
+    EnableControlRange(dialog, IDC_REAR_X, IDC_REAR_Z, true);
+}

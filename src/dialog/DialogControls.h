@@ -26,6 +26,9 @@ void SetAmountLabel(HWND dialog, const char* text);
 void SetButtonCaption(HWND dialog, const char* text);
 // The button reads "Сохранить" and is enabled: there are changes to write.
 void MarkEdited(HWND dialog);
+// Cargo and liquid leave by one stream through the rear exit only: the method and exit-type
+// choices and the side fields are disabled, the rear fields enabled.
+void LockToRearExit(HWND dialog);
 
 // Set-up on the dialog's initialisation message (locked, creating or editing mode).
 void SetUpConfigDialog(HWND dialog);

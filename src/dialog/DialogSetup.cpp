@@ -1,5 +1,6 @@
 // The dialog's set-up when it opens, and the reading of a configuration file into it.
 #include "config/ConfigFile.h"
+#include "config/ConfigKeys.h"
 #include "dialog/ConfigDialog.h"
 #include "dialog/DialogControls.h"
 #include "dialog/resource.h"
@@ -73,84 +74,68 @@ void SetUpConfigDialog(HWND dialog) {
     }
 }
 
-// Cargo and liquid leave by one stream through the rear exit only.
-static void LockToRearExit(HWND dialog) {
-    EnableControl(dialog, IDC_METHOD_ONE, false);
-    EnableControl(dialog, IDC_METHOD_TWO, false);
-    EnableControl(dialog, IDC_TYPE_REAR, false);
-    EnableControl(dialog, IDC_TYPE_SIDE, false);
-    EnableControlRange(dialog, IDC_SIDE_X, IDC_SIDE_Z, false);
-    EnableControlRange(dialog, IDC_REAR_X, IDC_REAR_Z, true);
+// Shows a key's value in its controls, as its table row says; values outside the ones
+// the controls stand for change nothing.
+static void ShowKeyValue(HWND dialog, const ConfigKey& key, int value, const char* text) {
+    switch (key.controlKind) {
+    case kControlChoice:
+        if (value >= 1 && value <= key.controlCount) {
+            CheckControl(dialog, key.controls[value - 1], true);
+        }
+        break;
+    case kControlExitBoxes:
+        if (value == kExitRear || value == kExitSide || value == kExitSideAndRear) {
+            bool rear = value != kExitSide;
+            bool side = value != kExitRear;
+            CheckControl(dialog, key.controls[0], rear);
+            CheckControl(dialog, key.controls[1], side);
+            EnableControlRange(dialog, IDC_SIDE_X, IDC_SIDE_Z, side);
+            EnableControlRange(dialog, IDC_REAR_X, IDC_REAR_Z, rear);
+        }
+        break;
+    case kControlCheckBox:
+        if (value == 0 || value == 1) {
+            CheckControl(dialog, key.controls[0], value == 1);
+        }
+        break;
+    case kControlText:
+        SetControlText(dialog, key.controls[0], text); // the stored text as typed
+        break;
+    }
 }
 
-// Reads one key as text into `value` and returns its integer value.
-static int ReadKey(const char* path, const char* key, char* value) {
-    ReadConfigValue(path, key, value);
-    return ParseConfigInt(value);
-}
-
-void ReadFileToDialog(HWND dialog, const char* modelName) {
-    char path[kConfigPathSize];
-    char value[kConfigValueSize];
-    AircraftConfig& config = gAirdropState.config;
-    ConfigFilePath(modelName, path);
-
-    config.variant = ReadKey(path, kKeyVariant, value);
-    switch (config.variant) {
+// What the variant shows besides its check mark: the amount label and, for cargo and
+// liquid, the choices locked to the rear exit.
+static void ShowVariant(HWND dialog, int variant) {
+    switch (variant) {
     case kVariantParatroopers:
-        CheckControl(dialog, IDC_VARIANT_PARATROOPERS, true);
         SetAmountLabel(dialog, kLabelParatroopers);
         break;
     case kVariantCargo:
-        CheckControl(dialog, IDC_VARIANT_CARGO, true);
         LockToRearExit(dialog);
         SetAmountLabel(dialog, kLabelCargo);
         break;
     case kVariantFire:
-        CheckControl(dialog, IDC_VARIANT_FIRE, true);
         LockToRearExit(dialog);
         SetAmountLabel(dialog, kLabelFire);
         break;
     default:
         break;
     }
+}
 
-    config.method = ReadKey(path, kKeyMethod, value);
-    if (config.method == kMethodOneStream) {
-        CheckControl(dialog, IDC_METHOD_ONE, true);
-    } else if (config.method == kMethodTwoStreams) {
-        CheckControl(dialog, IDC_METHOD_TWO, true);
-    }
-
-    config.exitType = ReadKey(path, kKeyType, value);
-    if (config.exitType == kExitRear || config.exitType == kExitSide ||
-        config.exitType == kExitSideAndRear) {
-        bool rear = config.exitType != kExitSide;
-        bool side = config.exitType != kExitRear;
-        CheckControl(dialog, IDC_TYPE_REAR, rear);
-        CheckControl(dialog, IDC_TYPE_SIDE, side);
-        EnableControlRange(dialog, IDC_SIDE_X, IDC_SIDE_Z, side);
-        EnableControlRange(dialog, IDC_REAR_X, IDC_REAR_Z, rear);
-    }
-
-    config.realism = ReadKey(path, kKeyRealism, value);
-    if (config.realism == 0 || config.realism == 1) {
-        CheckControl(dialog, IDC_REALISM, config.realism == 1);
-    }
-    config.visual = ReadKey(path, kKeyVisual, value);
-    if (config.visual == 0 || config.visual == 1) {
-        CheckControl(dialog, IDC_VISUAL, config.visual == 1);
-    }
-
-    config.number = ReadKey(path, kKeyNumber, value);
-    SetControlText(dialog, IDC_NUMBER, value);
-
+void ReadFileToDialog(HWND dialog, const char* modelName) {
+    char path[kConfigPathSize];
+    char value[kConfigValueSize];
+    ConfigFilePath(modelName, path);
     // Fields show the stored text as typed; the record holds its whole-number value.
-    const char* coordinateKeys[] = {kKeyLeftX, kKeyLeftY, kKeyLeftZ, kKeyDownX, kKeyDownY, kKeyDownZ};
-    double* coordinates[] = {&config.leftX, &config.leftY, &config.leftZ,
-                             &config.downX, &config.downY, &config.downZ};
-    for (int i = 0; i < 6; i++) {
-        *coordinates[i] = ReadKey(path, coordinateKeys[i], value);
-        SetControlText(dialog, IDC_SIDE_X + i, value);
+    for (int i = 0; i < kConfigKeyCount; i++) {
+        const ConfigKey& key = kConfigKeys[i];
+        int number = ReadConfigInt(path, key.name, value);
+        StoreConfigKey(key, number, &gAirdropState.config);
+        ShowKeyValue(dialog, key, number, value);
+        if (i == kKeyIndexVariant) {
+            ShowVariant(dialog, number);
+        }
     }
 }

@@ -13,10 +13,6 @@ static const char kMsgParatroopersAboard[] = "Командир одуванчи�
 static const char kMsgCargoSecured[] = "Командир груз закреплен !!!";
 static const char kMsgTanksFull[] = "Командир баки полные !!!";
 
-static const double kPoundsPerParatrooper = 220.0;
-static const double kPoundsPerKilogram = 2.20462;
-static const double kPoundsPerLitreHalf = 0.9; // litres x 0.9, then doubled
-
 void* AcquireUserAircraft(void) {
     gAirdropState.userAircraft = GetUserAircraft();
     return gAirdropState.userAircraft;

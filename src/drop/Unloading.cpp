@@ -9,11 +9,6 @@
 #include "module/HostHandles.h"
 #include "module/HostServices.h"
 
-static const UINT_PTR kDropTimerId = 1;
-static const UINT kDropTimerPeriod = 1000; // one tick a second
-
-static const double kParatrooperWeight = 220.0; // pounds per paratrooper
-
 static const char kMsgNotLoaded[] = "Командир, давай сначала загрузимся !!!";
 static const char kMsgAlreadyWorking[] = "Работает грузовой отсек !!!";
 static const char kMsgWorking[] = "Командир, работаем !!!";
@@ -92,7 +87,7 @@ static void StepParatroopers(void) {
     } else if (left > INT_MIN) {
         left -= 1;
     }
-    gAirdropState.remainingWeight = left * kParatrooperWeight;
+    gAirdropState.remainingWeight = left * kPoundsPerParatrooper;
     snprintf(gAirdropState.tickMessage, sizeof(gAirdropState.tickMessage), kTickFormat, left);
     ShowMessage(gAirdropState.tickMessage);
 }

@@ -3,6 +3,10 @@
 
 #include <windows.h>
 
+// The drop timer: identifier 1 of the host main window, one tick a second.
+const UINT_PTR kDropTimerId = 1;
+const UINT kDropTimerPeriod = 1000;
+
 // The start command (Ctrl+Shift+Space).
 void StartUnloading(void);
 

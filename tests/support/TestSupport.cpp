@@ -4,7 +4,9 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "config/ConfigFile.h"
 #include "drop/AirdropState.h"
+#include "drop/Unloading.h"
 #include "dialog/ConfigDialog.h"
 #include "module/HostHandles.h"
 #include "module/Linkage.h"
@@ -55,13 +57,15 @@ bool DirectoryExists(const std::string& path) {
 }
 
 std::string ConfigPathOf(const std::string& model) {
-    return "Modules/KestrelFieldWorks/KFWS_Airdrop/" + model + ".cfg";
+    char path[kConfigPathSize];
+    ConfigFilePath(model.c_str(), path);
+    return path;
 }
 
 void WriteConfigFile(const std::string& model, const std::string& content) {
     CreateDirectoryA("Modules", nullptr);
-    CreateDirectoryA("Modules/KestrelFieldWorks", nullptr);
-    CreateDirectoryA("Modules/KestrelFieldWorks/KFWS_Airdrop", nullptr);
+    CreateDirectoryA(kMakerFolder, nullptr);
+    CreateDirectoryA(kProductFolder, nullptr);
     WriteWholeFile(ConfigPathOf(model), content);
 }
 
@@ -149,7 +153,7 @@ void HostWindowFixture::SetUp() {
 
 void HostWindowFixture::TearDown() {
     DestroyConfigDialog();
-    KillTimer(window_, 1);
+    KillTimer(window_, kDropTimerId);
     if (subclass_) {
         SetWindowLongPtrA(window_, GWLP_WNDPROC, (LONG_PTR)gHostHandles.previousWindowProc);
     }

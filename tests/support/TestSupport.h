@@ -28,7 +28,7 @@ std::string ReadWholeFile(const std::string& path);          // "" when missing
 void WriteWholeFile(const std::string& path, const std::string& content);
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
-std::string ConfigPathOf(const std::string& model); // relative to the scratch root
+std::string ConfigPathOf(const std::string& model); // relative to the scratch root; "" for a refused name
 // Writes a configuration file for `model` (folders created as needed).
 void WriteConfigFile(const std::string& model, const std::string& content);
 // Flushes the platform's profile cache for a file, so it is read afresh from disk.

@@ -1,6 +1,8 @@
 // The aircraft the stand-in host flies.
 #include "simhost/app/host/HostAircraft.h"
 
+#include "config/ConfigFile.h"
+
 #include "simhost/app/host/AircraftSource.h"
 #include "simhost/app/host/HostLog.h"
 #include "simhost/lib/SimTexts.h"
@@ -90,7 +92,9 @@ void HostSetCentreOfGravity(double fraction) {
 }
 
 std::string HostConfigPath(void) {
-    return "Modules/KestrelFieldWorks/KFWS_Airdrop/" + CurrentFile().spec.atcModel + ".cfg";
+    char path[kConfigPathSize];
+    ConfigFilePath(CurrentFile().spec.atcModel.c_str(), path);
+    return path;
 }
 
 void HostSetSimulatorFolder(const std::string& folder) {

@@ -30,7 +30,8 @@ SimAircraft* HostCurrentAircraft(void);
 void HostSetOnGround(bool onGround);
 void HostSetParkingBrake(bool set);
 void HostSetCentreOfGravity(double fraction);
-// The configuration file of the current aircraft (path relative to the host folder).
+// The configuration file of the current aircraft as the module names it (relative to the
+// host folder; empty for a model name that cannot name a file).
 std::string HostConfigPath(void);
 // The simulator folder whose Effects the module's slots name, when it is known ("" when
 // the host runs in a scratch folder).

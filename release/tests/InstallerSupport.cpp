@@ -140,6 +140,14 @@ void DeleteUninstallEntry() {
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, kUninstallKey);
 }
 
+void InstallerTest::SetUp() {
+    DeleteUninstallEntry();
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kFs9Key);
+    RegDeleteKeyA(HKEY_CURRENT_USER, kFs9Key);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE,
+                  "SOFTWARE\\Microsoft\\DirectPlay\\Applications\\Microsoft Flight Simulator 2004");
+}
+
 RegValue::RegValue(HKEY root, const char* key, const char* name, DWORD type, const std::string& value,
                    REGSAM view)
     : root_(root), key_(key), name_(name), view_(view) {

@@ -80,9 +80,12 @@ std::string MenuFolder();
 // the uninstaller, the uninstall entry with `version`, the Start menu's links.
 void CheckInstalled(const std::string& sim, bool tools, const std::string& version = "");
 
-// Disables Wine's desktop-menu writer while a test makes Start menu links.
+// Starts from a registry without the simulator's entries or ours (a run that was stopped
+// leaves them in the prefix) and disables Wine's desktop-menu writer while a test makes
+// Start menu links.
 class InstallerTest : public testing::Test {
 protected:
+    void SetUp() override;
     RegValue noDesktopMenus_{HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", "winemenubuilder.exe",
                              REG_SZ, ""};
 };

@@ -57,9 +57,10 @@ for f in "$ROOT"/simhost/scenarios/*.script; do crlf "$f" "$TOOLS/$KFW/Tools/sce
 "$ROOT/tools/simulator-copy.sh" "$ROOT/examples/simulator" "$TOOLS/$KFW/Tools/simulator" --unconfigured
 
 # The installer's lists, from the layout: <part>-install.nsh creates each folder (parents
-# first) through KFWS_MakeDir, which notes the folders it creates, then writes the files;
-# <part>-delete.nsh deletes exactly those files and <part>-rmdir.nsh the folders (children
-# first) through KFWS_RemoveDirIfMade.
+# first) through KFWS_MakeDir, which notes the folders it creates, then writes each file
+# through KFWS_Put with the CRC-32 of its bytes, which the installer records; <part>-delete.nsh
+# removes exactly those files through KFWS_Remove (only while still as installed) and
+# <part>-rmdir.nsh the folders (children first) through KFWS_RemoveDirIfMade.
 nsis_path() { sed -e 's/\$/$$/g' -e 's|/|\\|g'; }
 for part in main tools; do
   src=$OUT/stage/$part
@@ -68,11 +69,12 @@ for part in main tools; do
   {
     nsis_path <"$NSIS/$part.dirs" | sed 's|.*|!insertmacro KFWS_MakeDir "&"|'
     while read -r f; do
-      printf 'SetOutPath "$INSTDIR\\%s"\n' "$(dirname "$f" | nsis_path)"
-      printf 'File "%s"\n' "$(printf '%s' "$src/$f" | sed 's/\$/$$/g')"
+      crc=$(python3 -c 'import sys, zlib; print("%08X" % zlib.crc32(open(sys.argv[1], "rb").read()))' "$src/$f")
+      printf '!insertmacro KFWS_Put "%s" "%s" "%s" "%s"\n' "$(dirname "$f" | nsis_path)" \
+        "$(printf '%s' "$src/$f" | sed 's/\$/$$/g')" "$crc" "$(printf '%s' "$f" | nsis_path)"
     done <"$NSIS/$part.files"
   } >"$NSIS/$part-install.nsh"
-  nsis_path <"$NSIS/$part.files" | sed 's|.*|Delete "$SIMDIR\\&"|' >"$NSIS/$part-delete.nsh"
+  nsis_path <"$NSIS/$part.files" | sed 's|.*|!insertmacro KFWS_Remove "&"|' >"$NSIS/$part-delete.nsh"
   LC_ALL=C sort -r "$NSIS/$part.dirs" | nsis_path |
     sed 's|.*|!insertmacro KFWS_RemoveDirIfMade "&"|' >"$NSIS/$part-rmdir.nsh"
 done

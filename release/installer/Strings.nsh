@@ -1,5 +1,13 @@
 ; The installer's and uninstaller's texts in Russian (the default) and English.
 
+; The Start menu's links, each guide named in its own language.
+!define LNK_GUIDE_RU "Руководство пилота (русский)"
+!define LNK_GUIDE_EN "Pilot's guide (English)"
+!define LNK_TOOL_RU "simhost — пример симулятора"
+!define LNK_TOOL_EN "simhost — example simulator"
+!define LNK_UNINSTALL_RU "Удалить ${PRODUCT}"
+!define LNK_UNINSTALL_EN "Uninstall ${PRODUCT}"
+
 LangString SecMainName ${LANG_RUSSIAN} "KFWS_Airdrop: модуль, эффекты, руководство"
 LangString SecMainName ${LANG_ENGLISH} "KFWS_Airdrop: module, effects, guide"
 LangString SecToolsName ${LANG_RUSSIAN} "simhost для авторов самолётов"
@@ -9,6 +17,10 @@ LangString DirTop ${LANG_RUSSIAN} "Выберите папку симулято�
 LangString DirTop ${LANG_ENGLISH} "Choose the simulator's folder, the one holding fs9.exe. The module goes into its Modules folder, the effects into Effects."
 LangString NoFs9 ${LANG_RUSSIAN} "В папке «$INSTDIR» нет fs9.exe: похоже, это не папка симулятора.$\r$\n$\r$\nВсё равно установить сюда?"
 LangString NoFs9 ${LANG_ENGLISH} "The folder $\"$INSTDIR$\" has no fs9.exe: it does not look like the simulator's folder.$\r$\n$\r$\nInstall there anyway?"
+LangString NotAbsolute ${LANG_RUSSIAN} "Укажите папку полностью, с буквой диска, например C:\FS9."
+LangString NotAbsolute ${LANG_ENGLISH} "Give the whole folder, with its drive letter, for example C:\FS9."
+LangString NewerInstalled ${LANG_RUSSIAN} "В папке «$INSTDIR» установлена более новая версия KFWS_Airdrop ($R0), чем эта (${VERSION}).$\r$\n$\r$\nЗаменить её более старой?"
+LangString NewerInstalled ${LANG_ENGLISH} "The folder $\"$INSTDIR$\" holds a newer version of KFWS_Airdrop ($R0) than this one (${VERSION}).$\r$\n$\r$\nReplace it with the older one?"
 
 LangString SimRunning ${LANG_RUSSIAN} "Симулятор запущен и держит свои модули открытыми. Закройте симулятор и запустите установку снова."
 LangString SimRunning ${LANG_ENGLISH} "The simulator is running and holds its modules open. Close the simulator and run the setup again."
@@ -17,5 +29,31 @@ LangString SimRunningRetry ${LANG_ENGLISH} "The simulator is running and holds i
 LangString UnSimRunning ${LANG_RUSSIAN} "Симулятор запущен и держит свои модули открытыми. Закройте симулятор и запустите удаление снова."
 LangString UnSimRunning ${LANG_ENGLISH} "The simulator is running and holds its modules open. Close the simulator and run the removal again."
 
+LangString WriteFailed ${LANG_RUSSIAN} "Не удалось записать «$INSTDIR\$KFWS_FAILED»: файл занят другой программой, или на его месте есть файл или папка с тем же именем. Установка не выполнена."
+LangString WriteFailed ${LANG_ENGLISH} "Could not write $\"$INSTDIR\$KFWS_FAILED$\": another program holds the file, or a file or folder of that name is in the way. Nothing was installed."
+LangString AllUndone ${LANG_RUSSIAN} "Всё, что уже было записано, возвращено как было. Закройте программу, которая держит файл, и запустите установку снова."
+LangString AllUndone ${LANG_ENGLISH} "Everything already written has been put back as it was. Close the program holding the file and run the setup again."
+LangString NotUndone ${LANG_RUSSIAN} "Не удалось вернуть как было:"
+LangString NotUndone ${LANG_ENGLISH} "Could not be put back as it was:"
+
+LangString FinishText ${LANG_RUSSIAN} "KFWS_Airdrop установлен в папку симулятора.$\r$\n$\r$\nДальше: запустите симулятор, выберите самолёт и нажмите Ctrl+Shift+0 — откроется окно настройки десантирования для этого самолёта."
+LangString FinishText ${LANG_ENGLISH} "KFWS_Airdrop is installed in the simulator's folder.$\r$\n$\r$\nNext: start the simulator, choose an aircraft and press Ctrl+Shift+0 to open the airdrop configuration for that aircraft."
+LangString OpenGuide ${LANG_RUSSIAN} "Открыть руководство пилота"
+LangString OpenGuide ${LANG_ENGLISH} "Open the pilot's guide"
+LangString GuideFile ${LANG_RUSSIAN} "user-guide.ru.html"
+LangString GuideFile ${LANG_ENGLISH} "user-guide.en.html"
+LangString LnkTool ${LANG_RUSSIAN} "${LNK_TOOL_RU}"
+LangString LnkTool ${LANG_ENGLISH} "${LNK_TOOL_EN}"
+LangString LnkUninstall ${LANG_RUSSIAN} "${LNK_UNINSTALL_RU}"
+LangString LnkUninstall ${LANG_ENGLISH} "${LNK_UNINSTALL_EN}"
+LangString MenuFailed ${LANG_RUSSIAN} "Не все ярлыки в меню «Пуск» удалось создать."
+LangString MenuFailed ${LANG_ENGLISH} "Not every Start menu link could be made."
+
+LangString FileKept ${LANG_RUSSIAN} "Изменён после установки, оставлен: $SIMDIR\$R8"
+LangString FileKept ${LANG_ENGLISH} "Changed since it was installed, kept: $SIMDIR\$R8"
+LangString FilesKept ${LANG_RUSSIAN} "Эти файлы изменены после установки и поэтому оставлены:"
+LangString FilesKept ${LANG_ENGLISH} "These files were changed after they were installed and are kept:"
+LangString UnStuck ${LANG_RUSSIAN} "Эти файлы заняты другой программой и не удалены; закройте её и запустите удаление снова:"
+LangString UnStuck ${LANG_ENGLISH} "These files are held by another program and were not removed; close it and run the removal again:"
 LangString ConfigKept ${LANG_RUSSIAN} "Файлы настроек самолётов в папке «$SIMDIR\Modules\KestrelFieldWorks\KFWS_Airdrop» сохранены."
 LangString ConfigKept ${LANG_ENGLISH} "The aircraft configuration files in $\"$SIMDIR\Modules\KestrelFieldWorks\KFWS_Airdrop$\" are kept."

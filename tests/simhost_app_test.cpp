@@ -6,7 +6,7 @@
 #include "TestSupport.h"
 #include "simhost/app/AircraftSource.h"
 #include "simhost/app/EffectFiles.h"
-#include "simhost/app/ExitPoints.h"
+#include "simhost/app/window/ExitPoints.h"
 
 namespace {
 

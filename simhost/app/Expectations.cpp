@@ -12,7 +12,7 @@
 #include "simhost/SimHost.h"
 #include "simhost/app/DialogControls.h"
 #include "simhost/app/EffectFiles.h"
-#include "simhost/app/ExitPoints.h"
+#include "simhost/app/window/ExitPoints.h"
 #include "simhost/app/HostAircraft.h"
 #include "simhost/app/ModuleWindows.h"
 #include "simhost/app/Scenario.h"

@@ -6,7 +6,7 @@
 #include "simhost/app/HostDescription.h"
 #include "simhost/app/HostObserver.h"
 #include "simhost/app/HostThread.h"
-#include "simhost/app/HostView.h"
+#include "simhost/app/window/HostView.h"
 #include "simhost/lib/SimText.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <stdio.h>
 
 #include "simhost/app/EffectFiles.h"
-#include "simhost/app/ExitPoints.h"
+#include "simhost/app/window/ExitPoints.h"
 #include "simhost/app/HostAircraft.h"
 #include "simhost/lib/SimText.h"
 

@@ -9,7 +9,7 @@
 #include "simhost/app/HostAircraft.h"
 #include "simhost/app/HostDescription.h"
 #include "simhost/app/HostThread.h"
-#include "simhost/app/HostView.h"
+#include "simhost/app/window/HostView.h"
 #include "simhost/app/ModuleWindows.h"
 #include "simhost/lib/SimText.h"
 

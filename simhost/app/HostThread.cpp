@@ -6,7 +6,7 @@
 #include "simhost/app/AircraftSource.h"
 #include "simhost/app/HostAircraft.h"
 #include "simhost/app/HostObserver.h"
-#include "simhost/app/HostView.h"
+#include "simhost/app/window/HostView.h"
 
 namespace {
 
@@ -86,6 +86,10 @@ LRESULT CALLBACK MouseObserver(int code, WPARAM wParam, LPARAM lParam) {
 // takes the person's changes to the aircraft's flags, then hands on to the stand-in's.
 LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     HostState& s = State();
+    LRESULT handled = 0;
+    if (HostViewMessage(window, message, wParam, lParam, &handled)) {
+        return handled;
+    }
     switch (message) {
     case WM_PAINT: {
         HostViewModel model;
@@ -94,9 +98,6 @@ LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         model.screenText = SimScreenText();
         model.lit = HostEffectsLit();
         model.centreOfGravity = SimCentreOfGravity();
-        if (HostHasAircraft() && !HostAircraftFile().spec.atcModel.empty()) {
-            model.exits = ExitPointsRead(HostConfigPath());
-        }
         model.simulatorFolder = HostSimulatorFolder();
         HostViewPaint(window, model);
         return 0;

@@ -13,6 +13,7 @@
 #include "TestSupport.h"
 #include "simhost/app/window/HostView.h"
 #include "simhost/app/window/LabelPlacement.h"
+#include "simhost/app/window/ViewLayout.h"
 #include "simhost/app/window/ViewMarks.h"
 #include "simhost/lib/SimAircraftFile.h"
 #include "simhost/lib/SimTexts.h"
@@ -57,13 +58,40 @@ TEST(LabelPlacement, OffsetFirstThenLeaderLinesAndNeverAnOverlap) {
     // The first label sits beside its mark (the crowd is to its right, so on the left);
     // the crowd needs leader lines.
     EXPECT_FALSE(places[0].leader);
-    EXPECT_EQ(240 - 8, places[0].box.right);
+    EXPECT_NEAR(240 - 8, places[0].box.right, 3);
     EXPECT_GT(leaders, 0);
     // A label with no room anywhere is left out rather than laid over another.
     RECT tiny = {0, 0, 64, 28};
     std::vector<LabelPlace> two = PlaceLabels({{{32, 8}, 2, {60, 13}}, {{32, 8}, 2, {60, 13}}}, {}, tiny);
     EXPECT_TRUE(two[0].placed);
     EXPECT_FALSE(two[1].placed);
+}
+
+// From the smallest window to a large screen: every panel inside the client area, none over
+// another, and views that keep a useful height.
+TEST(ViewLayout, PanelsFitAndNeverOverlap) {
+    const SIZE sizes[] = {{kViewMinClientWidth, kViewMinClientHeight}, {1350, 660}, {1164, 920}, {1900, 1000}};
+    for (const SIZE& size : sizes) {
+        for (bool effects : {false, true}) {
+            ViewLayout l = ViewLayoutFor(size.cx, size.cy, true, effects);
+            const RECT boxes[] = {l.aircraft, l.flags, l.stations, l.effects, l.screen, l.check, l.bar, l.plan, l.side};
+            RECT client = {0, 0, size.cx, size.cy};
+            for (size_t i = 0; i < sizeof(boxes) / sizeof(boxes[0]); i++) {
+                SCOPED_TRACE(std::to_string(size.cx) + "x" + std::to_string(size.cy) + " box " + std::to_string(i));
+                RECT inside;
+                if (IsRectEmpty(&boxes[i])) {
+                    continue;
+                }
+                EXPECT_TRUE(IntersectRect(&inside, &boxes[i], &client) && EqualRect(&inside, &boxes[i]));
+                for (size_t j = i + 1; j < sizeof(boxes) / sizeof(boxes[0]); j++) {
+                    // The flags' caption sits on the aircraft panel's last line.
+                    EXPECT_TRUE(j == 1 && i == 0 ? true : !BoxesIntersect(boxes[i], boxes[j])) << j;
+                }
+            }
+            EXPECT_GE(l.side.bottom - l.side.top, 120);
+            EXPECT_GE(l.stations.bottom - l.stations.top, 80);
+        }
+    }
 }
 
 class WindowTest : public HostFixture {

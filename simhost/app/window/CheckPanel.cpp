@@ -62,11 +62,12 @@ void CheckPanelDraw(HDC dc, const RECT& box, CheckPanel* panel) {
         ViewText(dc, x, y, ViewSay(kTextViewCheckFailed, {ViewWide(check.error)}), kError, font);
         return;
     }
-    std::wstring livery = std::to_wstring(panel->fltsim);
-    ViewText(dc, x, y, ViewSay(kTextViewCheckTitle, {livery}) + L": ", kDim, font);
-    SIZE title = ViewTextSize(dc, ViewSay(kTextViewCheckTitle, {livery}) + L": ", font);
-    ViewText(dc, x + title.cx, y, ViewSay(check.ready ? kTextViewCheckReady : kTextViewCheckNotReady),
-             check.ready ? RGB(110, 220, 120) : kError, ViewGetFonts().bold);
+    // The verdict first, so that it shows however narrow the panel.
+    std::wstring verdict = ViewSay(check.ready ? kTextViewCheckReady : kTextViewCheckNotReady);
+    ViewText(dc, x, y, verdict, check.ready ? RGB(110, 220, 120) : kError, ViewGetFonts().bold);
+    int after = x + ViewTextSize(dc, verdict, ViewGetFonts().bold).cx + 8;
+    ViewTextIn(dc, {after, y + 1, box.right - 8, y + 17}, ViewSay(kTextViewCheckTitle, {std::to_wstring(panel->fltsim)}),
+               kDim, font);
     y += 20;
     SelectObject(dc, font);
     for (size_t i = 0; i < check.findings.size() && y < box.bottom - 12; i++) {

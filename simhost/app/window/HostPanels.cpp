@@ -59,7 +59,7 @@ void HostPanelAircraft(HDC dc, const RECT& box, const HostViewModel& model) {
     y += 16;
     for (const auto& hotkey : kHotkeys) {
         ViewText(dc, x, y, hotkey.keys, kText, ViewGetFonts().normal);
-        ViewText(dc, x + 130, y, ViewSay(hotkey.what), kText, ViewGetFonts().normal);
+        ViewTextIn(dc, {x + 120, y, box.right - 4, y + 17}, ViewSay(hotkey.what), kText, ViewGetFonts().normal);
         y += 17;
     }
     ViewText(dc, x, y, ViewSay(kTextViewModuleMenu), kText, ViewGetFonts().normal);
@@ -82,11 +82,12 @@ void HostPanelStations(HDC dc, const RECT& box, const HostViewModel& model) {
     }
     // Named stations (an aircraft.cfg) get a column each the width of two.
     bool named = model.file && !model.file->stationNames.empty();
-    int columns = named ? 2 : 3;
-    int columnWidth = (box.right - box.left - 12) / columns;
-    double total = 0;
     int rowHeight = 17;
     int rows = std::max(1, (int)((box.bottom - y - 22) / rowHeight));
+    // As few columns as the rows allow, the names getting the width.
+    int columns = std::max(1, std::min(named ? 2 : 3, ((int)count + rows - 1) / rows));
+    int columnWidth = (box.right - box.left - 12) / columns;
+    double total = 0;
     for (unsigned i = 0; i < count; i++) {
         double weight = i < aircraft->stationWeights.size() ? aircraft->stationWeights[i] : 0.0;
         total += weight;
@@ -99,8 +100,9 @@ void HostPanelStations(HDC dc, const RECT& box, const HostViewModel& model) {
         if (named && i < model.file->stationNames.size() && !model.file->stationNames[i].empty()) {
             name = L" " + ViewWide(model.file->stationNames[i]);
         }
-        ViewText(dc, x + column * columnWidth, y + row * rowHeight,
-                 std::to_wstring(i + 1) + name + L": " + ViewNumber(weight), kText, ViewGetFonts().normal);
+        int left = x + column * columnWidth;
+        ViewTextIn(dc, {left, y + row * rowHeight, left + columnWidth - 6, y + (row + 1) * rowHeight},
+                   std::to_wstring(i + 1) + name + L": " + ViewNumber(weight), kText, ViewGetFonts().normal);
     }
     ViewText(dc, x, box.bottom - 20, ViewSay(kTextViewTotal, {ViewNumber(total)}), kText, ViewGetFonts().bold);
 }
@@ -122,7 +124,8 @@ void HostPanelEffectFiles(HDC dc, const RECT& box, const HostViewModel& model) {
         COLORREF colour = effect.file.exists ? kText : RGB(255, 60, 60);
         std::string line = EffectFileDescribe(effect.file, effect.name);
         line = line.substr(line.find('\\') + 1); // the heading names the folder
-        ViewText(dc, x, y, std::to_wstring(effect.slot) + L"  " + ViewWide(line), colour, ViewGetFonts().small);
+        ViewTextIn(dc, {x, y, box.right - 4, y + 17}, std::to_wstring(effect.slot) + L"  " + ViewWide(line), colour,
+                   ViewGetFonts().small);
         y += 17;
     }
 }

@@ -42,27 +42,28 @@ std::wstring Whole(double value) {
 // on the right, where the cursor is in the configuration file's axes.
 void DrawBar(HDC dc, const RECT& bar) {
     HostWindowState& s = HostWindow();
-    int x = bar.left + 220;
     int y = bar.top + 7;
-    const AircraftConfig& c = s.edit.config;
-    if (!ExitEditCanSave(s.edit)) {
-        ViewText(dc, x, y, ViewSay(kTextViewNoModel), kDim, ViewGetFonts().normal);
-    } else if (ExitEditDirty(s.edit)) {
-        ViewText(dc, x, y,
-                 ViewSay(kTextViewUnsaved, {Whole(c.leftX), Whole(c.leftY), Whole(c.leftZ), Whole(c.downX),
-                                            Whole(c.downY), Whole(c.downZ)}),
-                 kUnsaved, ViewGetFonts().bold);
-    } else if (!s.status.empty()) {
-        ViewText(dc, x, y, s.status, s.statusFailed ? kFailed : kText, ViewGetFonts().normal);
-    } else {
-        ViewText(dc, x, y, ViewSay(s.edit.fileExists ? kTextViewDragHint : kTextViewNoFileYet), kDim,
-                 ViewGetFonts().normal);
-    }
+    RECT text = {bar.left + 220, y, bar.right - 8, bar.bottom};
     if (s.cursorIn) {
         std::wstring where = ViewSay(s.cursorPlan ? kTextViewReadoutPlan : kTextViewReadoutSide,
                                      {std::to_wstring(lround(s.cursorAcross)), std::to_wstring(lround(s.cursorZ))});
         SIZE size = ViewTextSize(dc, where, ViewGetFonts().bold);
         ViewText(dc, bar.right - 8 - size.cx, y, where, kText, ViewGetFonts().bold);
+        text.right = bar.right - 24 - size.cx;
+    }
+    const AircraftConfig& c = s.edit.config;
+    if (!ExitEditCanSave(s.edit)) {
+        ViewTextIn(dc, text, ViewSay(kTextViewNoModel), kDim, ViewGetFonts().normal);
+    } else if (ExitEditDirty(s.edit)) {
+        ViewTextIn(dc, text,
+                   ViewSay(kTextViewUnsaved, {Whole(c.leftX), Whole(c.leftY), Whole(c.leftZ), Whole(c.downX),
+                                              Whole(c.downY), Whole(c.downZ)}),
+                   kUnsaved, ViewGetFonts().bold);
+    } else if (!s.status.empty()) {
+        ViewTextIn(dc, text, s.status, s.statusFailed ? kFailed : kText, ViewGetFonts().normal);
+    } else {
+        ViewTextIn(dc, text, ViewSay(s.edit.fileExists ? kTextViewDragHint : kTextViewNoFileYet), kDim,
+                   ViewGetFonts().normal);
     }
 }
 

@@ -24,9 +24,13 @@ bool Inside(const RECT& box, const RECT& bounds) {
     return box.left >= bounds.left && box.top >= bounds.top && box.right <= bounds.right && box.bottom <= bounds.bottom;
 }
 
+// A label keeps a few pixels from everything else, so that two never read as one.
+const int kLabelGap = 3;
+
 bool Clear(const RECT& box, const std::vector<RECT>& taken) {
+    RECT around = {box.left - kLabelGap, box.top - kLabelGap, box.right + kLabelGap, box.bottom + kLabelGap};
     for (const RECT& other : taken) {
-        if (BoxesIntersect(box, other)) {
+        if (BoxesIntersect(around, other)) {
             return false;
         }
     }
@@ -51,13 +55,14 @@ std::vector<LabelPlace> PlaceLabels(const std::vector<LabelRequest>& labels, con
     int reach = std::max(bounds.right - bounds.left, bounds.bottom - bounds.top);
     for (const LabelRequest& label : labels) {
         LabelPlace place = {};
-        for (int distance = label.clearance; !place.placed && distance <= reach; distance += 6) {
+        int first = label.clearance + kLabelGap;
+        for (int distance = first; !place.placed && distance <= reach; distance += 6) {
             for (int d = 0; d < 8 && !place.placed; d++) {
                 RECT box = BoxAt(label.anchor, label.size, d, distance);
                 if (Inside(box, bounds) && Clear(box, taken)) {
                     place.placed = true;
                     place.box = box;
-                    place.leader = distance > label.clearance;
+                    place.leader = distance > first;
                 }
             }
         }

@@ -2,7 +2,8 @@
 // each label in the order given (the most important first):
 //   1. offset: the label sits beside its mark, `clearance` pixels from the mark's centre,
 //      trying right, left, above, below and the four corners in turn; the first spot that
-//      lies inside the bounds and is clear of every mark and every label placed so far wins;
+//      lies inside the bounds and is clear (by a few pixels) of every mark and every label
+//      placed so far wins;
 //   2. leader: otherwise the same eight directions are tried at growing distances, and the
 //      first clear spot gets the label with a leader line from the mark to the label;
 //   3. a label for which no clear spot exists within the bounds is left out.

@@ -161,7 +161,8 @@ void DrawView(HDC dc, const ViewMapping& map, const AircraftScene& scene, const 
     DrawStations(dc, map, cfg, model.aircraft, &labels);
     ViewDrawLabels(dc, map, labels);
     ViewDrawScaleBar(dc, map);
-    ViewText(dc, map.box.left + 8, map.box.bottom - 18, ViewSay(kTextViewLegend), kDim, ViewGetFonts().small);
+    ViewTextIn(dc, {map.box.left + 8, map.box.bottom - 18, map.box.right - 8, map.box.bottom - 2}, ViewSay(kTextViewLegend),
+               kDim, ViewGetFonts().small);
 }
 
 } // namespace

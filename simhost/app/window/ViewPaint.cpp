@@ -29,6 +29,12 @@ void ViewText(HDC dc, int x, int y, const std::wstring& text, COLORREF color, HF
     TextOutW(dc, x, y, text.c_str(), (int)text.size());
 }
 
+void ViewTextIn(HDC dc, RECT box, const std::wstring& text, COLORREF color, HFONT font) {
+    SelectObject(dc, font);
+    SetTextColor(dc, color);
+    DrawTextW(dc, text.c_str(), (int)text.size(), &box, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+}
+
 void ViewFillBox(HDC dc, const RECT& box, COLORREF color) {
     HBRUSH brush = CreateSolidBrush(color);
     FillRect(dc, &box, brush);

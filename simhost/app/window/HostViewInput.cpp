@@ -90,6 +90,9 @@ double Inside(double value, double low, double high) {
 
 void OfferFix(HWND window, int finding) {
     HostWindowState& s = HostWindow();
+    if ((size_t)finding >= s.check.check.findings.size()) {
+        return;
+    }
     CheckFixKind fix = s.check.check.findings[(size_t)finding].fix;
     SimTextId question = fix == kFixOpenConfigurator ? kTextViewFixConfigurator : kTextViewFixInside;
     if (fix == kFixNone ||
@@ -107,6 +110,9 @@ void OfferFix(HWND window, int finding) {
         return;
     }
     std::vector<ExitPoint> exits = ExitEditPoints(s.edit);
+    if (exits.size() < 4) {
+        return;
+    }
     for (int which : {0, 2}) {
         const ExitPoint& e = exits[(size_t)which];
         if (CfgPointOutside(o, e.x, e.y, e.z)) {
@@ -180,7 +186,9 @@ bool OnSetCursor(HWND window) {
         shape = IDC_CROSS;
     } else if (PtInRect(&s.layout.check, at)) {
         int finding = CheckPanelHit(s.check, at);
-        shape = finding >= 0 && s.check.check.findings[(size_t)finding].fix != kFixNone ? IDC_HAND : nullptr;
+        bool fixable = finding >= 0 && (size_t)finding < s.check.check.findings.size() &&
+                       s.check.check.findings[(size_t)finding].fix != kFixNone;
+        shape = fixable ? IDC_HAND : nullptr;
     }
     if (!shape) {
         return false;

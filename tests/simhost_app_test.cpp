@@ -6,7 +6,7 @@
 #include "TestSupport.h"
 #include "simhost/app/host/AircraftSource.h"
 #include "simhost/app/host/EffectFiles.h"
-#include "simhost/app/ExitPoints.h"
+#include "simhost/app/window/ExitPoints.h"
 #include "simhost/lib/SimTexts.h"
 
 namespace {

@@ -2,8 +2,8 @@
 #include "simhost/app/HostWindow.h"
 
 #include "simhost/SimHost.h"
-#include "simhost/app/HostView.h"
-#include "simhost/app/ViewPaint.h"
+#include "simhost/app/window/HostView.h"
+#include "simhost/app/window/ViewPaint.h"
 #include "simhost/app/host/AircraftMenu.h"
 #include "simhost/app/host/AircraftSource.h"
 #include "simhost/app/host/HostAircraft.h"
@@ -23,6 +23,10 @@ WNDPROC& HostProc() {
 // The host's own window procedure, behind the module's: it draws the host's screen and
 // takes the person's changes to the aircraft's flags, then hands on to the stand-in's.
 LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT handled = 0;
+    if (HostViewMessage(window, message, wParam, lParam, &handled)) {
+        return handled;
+    }
     switch (message) {
     case WM_PAINT: {
         HostViewModel model;
@@ -31,9 +35,6 @@ LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         model.screenText = SimScreenText();
         model.lit = HostEffectsLit();
         model.centreOfGravity = SimCentreOfGravity();
-        if (HostHasAircraft() && !HostAircraftFile().spec.atcModel.empty()) {
-            model.exits = ExitPointsRead(HostConfigPath());
-        }
         model.simulatorFolder = HostSimulatorFolder();
         HostViewPaint(window, model);
         return 0;

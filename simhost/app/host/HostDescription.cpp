@@ -3,7 +3,7 @@
 
 #include <stdio.h>
 
-#include "simhost/app/ExitPoints.h"
+#include "simhost/app/window/ExitPoints.h"
 #include "simhost/app/host/EffectFiles.h"
 #include "simhost/app/host/HostAircraft.h"
 #include "simhost/lib/SimText.h"

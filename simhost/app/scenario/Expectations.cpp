@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "simhost/SimHost.h"
-#include "simhost/app/ExitPoints.h"
+#include "simhost/app/window/ExitPoints.h"
 #include "simhost/app/host/EffectFiles.h"
 #include "simhost/app/host/HostAircraft.h"
 #include "simhost/app/scenario/ExpectationChecks.h"

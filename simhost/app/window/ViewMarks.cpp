@@ -1,10 +1,12 @@
 // What both kinds of aircraft views draw alike.
-#include "simhost/app/ViewMarks.h"
+#include "simhost/app/window/ViewMarks.h"
 
 #include <math.h>
 #include <wchar.h>
 
-#include "simhost/app/ViewPaint.h"
+#include <algorithm>
+
+#include "simhost/app/window/ViewPaint.h"
 
 namespace {
 
@@ -39,6 +41,66 @@ ViewMapping ViewMap(const RECT& box, bool plan, double scale, double midLon, dou
     return map;
 }
 
+void ViewPosition(const ViewMapping& map, POINT pixel, double* z, double* across) {
+    *z = (pixel.x - map.cx) / map.scale + map.midLon;
+    double value = (map.cy - pixel.y) / map.scale + map.midAcross;
+    *across = map.plan ? -value : value;
+}
+
+void ViewLabels::Mark(POINT at, int radius) {
+    RECT box = {at.x - radius, at.y - radius, at.x + radius + 1, at.y + radius + 1};
+    marks.push_back(box);
+}
+
+void ViewLabels::Add(HDC dc, POINT at, int radius, const std::wstring& text, COLORREF colour, HFONT font) {
+    Mark(at, radius);
+    ViewLabel label = {{at, radius + 3, ViewTextSize(dc, text, font)}, text, colour, font};
+    labels.push_back(label);
+}
+
+RECT ViewLabelBounds(const ViewMapping& map) {
+    RECT bounds = {map.box.left + 2, map.box.top + 20, map.box.right - 2, map.box.bottom - 38};
+    return bounds;
+}
+
+static ViewLabelRecord& LastLabels(bool plan) {
+    static ViewLabelRecord records[2];
+    return records[plan ? 1 : 0];
+}
+
+const ViewLabelRecord& ViewLastLabels(bool plan) {
+    return LastLabels(plan);
+}
+
+void ViewDrawLabels(HDC dc, const ViewMapping& map, const ViewLabels& labels) {
+    std::vector<LabelRequest> requests;
+    for (const ViewLabel& label : labels.labels) {
+        requests.push_back(label.request);
+    }
+    std::vector<LabelPlace> places = PlaceLabels(requests, labels.marks, ViewLabelBounds(map));
+    ViewLabelRecord& record = LastLabels(map.plan);
+    record = ViewLabelRecord();
+    record.marks = labels.marks;
+    for (size_t i = 0; i < places.size(); i++) {
+        const LabelPlace& place = places[i];
+        if (!place.placed) {
+            record.left++;
+            continue;
+        }
+        record.labels.push_back(place.box);
+        if (place.leader) {
+            HPEN pen = CreatePen(PS_SOLID, 1, labels.labels[i].colour);
+            HGDIOBJ old = SelectObject(dc, pen);
+            MoveToEx(dc, place.from.x, place.from.y, nullptr);
+            LineTo(dc, place.to.x, place.to.y);
+            SelectObject(dc, old);
+            DeleteObject(pen);
+        }
+        ViewText(dc, place.box.left, place.box.top, labels.labels[i].text, labels.labels[i].colour,
+                 labels.labels[i].font);
+    }
+}
+
 POINT ViewPoint(const ViewMapping& map, double x, double y, double z) {
     double across = map.plan ? -x : y;
     POINT point;
@@ -47,11 +109,13 @@ POINT ViewPoint(const ViewMapping& map, double x, double y, double z) {
     return point;
 }
 
-void ViewDrawFrame(HDC dc, const ViewMapping& map, const wchar_t* title) {
+void ViewDrawFrame(HDC dc, const ViewMapping& map, const std::wstring& title) {
     ViewFillBox(dc, map.box, kPanel);
     ViewFrame(dc, map.box, RGB(70, 80, 95));
     ViewText(dc, map.box.left + 8, map.box.top + 4, title, kDim, ViewGetFonts().small);
-    ViewText(dc, map.box.right - 70, map.box.top + 4, L"forward ->", kDim, ViewGetFonts().small);
+    std::wstring forward = ViewSay(kTextViewForward);
+    SIZE size = ViewTextSize(dc, forward, ViewGetFonts().small);
+    ViewText(dc, map.box.right - 8 - size.cx, map.box.top + 4, forward, kDim, ViewGetFonts().small);
 }
 
 COLORREF ViewEffectColour(const std::string& name, bool* moduleEffect) {
@@ -79,7 +143,11 @@ std::vector<SlotMark> ViewSlotMarks(SimAircraft* aircraft) {
     return marks;
 }
 
-void ViewDrawSlots(HDC dc, const ViewMapping& map, const std::vector<SlotMark>& slots, bool lit) {
+void ViewDrawSlots(HDC dc, const ViewMapping& map, const std::vector<SlotMark>& slots, bool lit, ViewLabels* labels) {
+    // Slots on one spot of the view share one label, "0/1".
+    std::vector<POINT> spots;
+    std::vector<std::wstring> numbers;
+    std::vector<int> radii;
     for (size_t k = 0; k < slots.size(); k++) {
         const SlotMark& slot = slots[k];
         POINT at = ViewPoint(map, slot.x, slot.y, slot.z);
@@ -113,14 +181,26 @@ void ViewDrawSlots(HDC dc, const ViewMapping& map, const std::vector<SlotMark>& 
         SelectObject(dc, previousPen);
         DeleteObject(fill);
         DeleteObject(ring);
-        wchar_t label[16];
-        swprintf(label, 16, L"%u", (unsigned)k);
-        ViewText(dc, at.x + 8, at.y - 16, label, kText, ViewGetFonts().small);
+        size_t spot = 0;
+        while (spot < spots.size() && (spots[spot].x != at.x || spots[spot].y != at.y)) {
+            spot++;
+        }
+        if (spot == spots.size()) {
+            spots.push_back(at);
+            numbers.push_back(std::to_wstring(k));
+            radii.push_back(glowing ? 16 : radius); // a glowing slot's rays are part of its mark
+        } else {
+            numbers[spot] += L"/" + std::to_wstring(k);
+            radii[spot] = std::max(radii[spot], glowing ? 16 : radius);
+        }
+    }
+    for (size_t i = 0; i < spots.size(); i++) {
+        labels->Add(dc, spots[i], radii[i] + 1, numbers[i], kText, ViewGetFonts().small);
     }
 }
 
 void ViewDrawExits(HDC dc, const ViewMapping& map, const std::vector<ExitPoint>& exits,
-                   const std::vector<bool>& outside) {
+                   const std::vector<bool>& outside, ViewLabels* labels) {
     // Points that fall on one spot of this view (a point on the centre line and its mirror;
     // a point and its mirror in the side view) share one mark, labelled "S/S'".
     struct Mark {
@@ -139,6 +219,9 @@ void ViewDrawExits(HDC dc, const ViewMapping& map, const std::vector<ExitPoint>&
             outsideCount++;
         }
         POINT at = ViewPoint(map, exits[i].x, exits[i].y, exits[i].z);
+        // A point beyond the view is marked on its edge.
+        at.x = std::min(std::max(at.x, map.box.left + 6), map.box.right - 7);
+        at.y = std::min(std::max(at.y, map.box.top + 6), map.box.bottom - 7);
         Mark* same = nullptr;
         for (Mark& mark : marks) {
             same = mark.at.x == at.x && mark.at.y == at.y ? &mark : same;
@@ -154,14 +237,12 @@ void ViewDrawExits(HDC dc, const ViewMapping& map, const std::vector<ExitPoint>&
     for (const Mark& mark : marks) {
         COLORREF colour = mark.out ? kExitOutside : mark.used ? kExitUsed : kExitUnused;
         Diamond(dc, mark.at, mark.used ? 6 : 4, colour, mark.used);
-        ViewText(dc, mark.at.x - 10 - 7 * (int)mark.label.size(), mark.at.y + 2, mark.label, colour,
-                 ViewGetFonts().bold);
+        labels->Add(dc, mark.at, 7, mark.label, colour, ViewGetFonts().bold);
     }
     if (!note.empty()) {
         ViewText(dc, map.box.left + 8, map.box.bottom - 34,
-                 (outsideCount > 1 ? L"Exit points " + note + L" lie" : L"Exit point " + note + L" lies") +
-                     L" outside the aircraft's outline",
-                 kExitOutside, ViewGetFonts().bold);
+                 ViewSay(outsideCount > 1 ? kTextViewOutsideMany : kTextViewOutsideOne, {note}), kExitOutside,
+                 ViewGetFonts().bold);
     }
 }
 
@@ -184,5 +265,5 @@ void ViewDrawScaleBar(HDC dc, const ViewMapping& map) {
     LineTo(dc, right, y - 6);
     SelectObject(dc, old);
     DeleteObject(pen);
-    ViewText(dc, right - length, y - 20, ViewNumber(feet) + L" ft", kText, ViewGetFonts().small);
+    ViewText(dc, right - length, y - 20, ViewSay(kTextViewFeet, {ViewNumber(feet)}), kText, ViewGetFonts().small);
 }

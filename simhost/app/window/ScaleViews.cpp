@@ -1,13 +1,13 @@
 // The plan and side views of an aircraft built from an aircraft.cfg, drawn to scale.
-#include "simhost/app/ScaleViews.h"
+#include "simhost/app/window/ScaleViews.h"
 
 #include <math.h>
 
 #include <algorithm>
 #include <vector>
 
-#include "simhost/app/ViewMarks.h"
-#include "simhost/app/ViewPaint.h"
+#include "simhost/app/window/ViewMarks.h"
+#include "simhost/app/window/ViewPaint.h"
 #include "simhost/lib/AircraftCfg.h"
 
 namespace {
@@ -106,12 +106,15 @@ void DrawAirframe(HDC dc, const ViewMapping& map, const AircraftCfg& cfg, const 
     Box(dc, low, high, kOutline, PS_DOT);
 }
 
-void DrawContactPoints(HDC dc, const ViewMapping& map, const AircraftCfg& cfg) {
+void DrawContactPoints(HDC dc, const ViewMapping& map, const AircraftCfg& cfg, ViewLabels* labels) {
     HPEN pen = CreatePen(PS_SOLID, 2, kText);
     HGDIOBJ oldPen = SelectObject(dc, pen);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(GRAY_BRUSH));
     for (const CfgContactPoint& point : cfg.contactPoints) {
         POINT at = ViewPoint(map, point.lat, point.vert, point.lon);
+        if (point.pointClass != 0) {
+            labels->Mark(at, 5);
+        }
         if (point.pointClass == 1) { // wheel
             Ellipse(dc, at.x - 4, at.y - 4, at.x + 5, at.y + 5);
         } else if (point.pointClass == 2) { // scrape point
@@ -128,7 +131,8 @@ void DrawContactPoints(HDC dc, const ViewMapping& map, const AircraftCfg& cfg) {
     DeleteObject(pen);
 }
 
-void DrawStations(HDC dc, const ViewMapping& map, const AircraftCfg& cfg, const SimAircraft* aircraft) {
+void DrawStations(HDC dc, const ViewMapping& map, const AircraftCfg& cfg, const SimAircraft* aircraft,
+                  ViewLabels* labels) {
     HBRUSH brush = CreateSolidBrush(kStation);
     std::vector<Point3> stations = Stations(cfg);
     for (size_t i = 0; i < stations.size(); i++) {
@@ -136,34 +140,36 @@ void DrawStations(HDC dc, const ViewMapping& map, const AircraftCfg& cfg, const 
         RECT mark = {at.x - 4, at.y - 4, at.x + 4, at.y + 4};
         FillRect(dc, &mark, brush);
         double weight = aircraft && i < aircraft->stationWeights.size() ? aircraft->stationWeights[i] : 0.0;
-        // Neighbouring stations' labels alternate above and below their marks.
         std::wstring label = std::to_wstring(i + 1) + (map.plan ? L":" + ViewNumber(weight) : L"");
-        ViewText(dc, at.x - 4, i % 2 ? at.y + 5 : at.y - 18, label, kStation, ViewGetFonts().small);
+        labels->Add(dc, at, 4, label, kStation, ViewGetFonts().small);
     }
     DeleteObject(brush);
 }
 
-void DrawView(HDC dc, const ViewMapping& map, const HostViewModel& model, const std::vector<bool>& outside) {
+void DrawView(HDC dc, const ViewMapping& map, const AircraftScene& scene, const std::vector<bool>& outside) {
+    const HostViewModel& model = *scene.model;
     const AircraftCfg& cfg = *model.file->spec.cfg;
-    ViewDrawFrame(dc, map, map.plan ? L"Plan view to scale (from above, nose right, right wing down)"
-                                    : L"Side view to scale (nose right)");
+    ViewDrawFrame(dc, map, ViewSay(map.plan ? kTextViewPlanToScale : kTextViewSideToScale));
     if (model.file->outline.known) {
         DrawAirframe(dc, map, cfg, model.file->outline);
     }
-    DrawContactPoints(dc, map, cfg);
-    DrawStations(dc, map, cfg, model.aircraft);
-    ViewDrawExits(dc, map, model.exits, outside);
-    ViewDrawSlots(dc, map, ViewSlotMarks(model.aircraft), model.lit);
+    // Labels in the order of their importance: exit points, slots, stations.
+    ViewLabels labels;
+    ViewDrawExits(dc, map, scene.exits, outside, &labels);
+    ViewDrawSlots(dc, map, ViewSlotMarks(model.aircraft), model.lit, &labels);
+    DrawContactPoints(dc, map, cfg, &labels);
+    DrawStations(dc, map, cfg, model.aircraft, &labels);
+    ViewDrawLabels(dc, map, labels);
     ViewDrawScaleBar(dc, map);
-    ViewText(dc, map.box.left + 8, map.box.bottom - 18,
-             L"o wheel   x scrape point   squares: stations (N:lb)   diamonds: exit points   rings: effect slots   "
-             L"dotted: outline",
-             kDim, ViewGetFonts().small);
+    ViewTextIn(dc, {map.box.left + 8, map.box.bottom - 18, map.box.right - 8, map.box.bottom - 2}, ViewSay(kTextViewLegend),
+               kDim, ViewGetFonts().small);
 }
 
 } // namespace
 
-void ScaleViewsDraw(HDC dc, const RECT& planBox, const RECT& sideBox, const HostViewModel& model) {
+void ScaleViewsDraw(HDC dc, const RECT& planBox, const RECT& sideBox, const AircraftScene& scene,
+                    ViewMapping* plan, ViewMapping* side) {
+    const HostViewModel& model = *scene.model;
     const AircraftCfg& cfg = *model.file->spec.cfg;
     const CfgOutline& outline = model.file->outline;
     std::vector<Point3> points = Stations(cfg);
@@ -173,7 +179,7 @@ void ScaleViewsDraw(HDC dc, const RECT& planBox, const RECT& sideBox, const Host
     for (const SlotMark& slot : ViewSlotMarks(model.aircraft)) {
         points.push_back({slot.x, slot.y, slot.z});
     }
-    for (const ExitPoint& exit : model.exits) {
+    for (const ExitPoint& exit : scene.fitExits) {
         points.push_back({exit.x, exit.y, exit.z});
     }
     Point3 wing[4];
@@ -198,9 +204,11 @@ void ScaleViewsDraw(HDC dc, const RECT& planBox, const RECT& sideBox, const Host
                              (planBox.bottom - planBox.top - 90) / lat.Size(),
                              (sideBox.bottom - sideBox.top - 90) / vert.Size()});
     std::vector<bool> outside;
-    for (const ExitPoint& exit : model.exits) {
+    for (const ExitPoint& exit : scene.exits) {
         outside.push_back(outline.known && CfgPointOutside(outline, exit.x, exit.y, exit.z));
     }
-    DrawView(dc, ViewMap(planBox, true, scale, lon.Mid(), -lat.Mid()), model, outside);
-    DrawView(dc, ViewMap(sideBox, false, scale, lon.Mid(), vert.Mid()), model, outside);
+    *plan = ViewMap(planBox, true, scale, lon.Mid(), -lat.Mid());
+    *side = ViewMap(sideBox, false, scale, lon.Mid(), vert.Mid());
+    DrawView(dc, *plan, scene, outside);
+    DrawView(dc, *side, scene, outside);
 }

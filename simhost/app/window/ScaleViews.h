@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
-#include "simhost/app/HostView.h"
+#include "simhost/app/window/AircraftScene.h"
+#include "simhost/app/window/ViewMarks.h"
 
-void ScaleViewsDraw(HDC dc, const RECT& planBox, const RECT& sideBox, const HostViewModel& model);
+void ScaleViewsDraw(HDC dc, const RECT& planBox, const RECT& sideBox, const AircraftScene& scene,
+                    ViewMapping* plan, ViewMapping* side);

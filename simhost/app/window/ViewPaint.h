@@ -5,6 +5,9 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
+
+#include "simhost/lib/SimTexts.h"
 
 constexpr COLORREF kBackground = RGB(32, 40, 52);
 constexpr COLORREF kPanel = RGB(20, 26, 34);
@@ -23,7 +26,13 @@ struct ViewFonts {
 ViewFonts& ViewGetFonts(void);
 std::wstring ViewWide(const std::string& utf8);
 void ViewText(HDC dc, int x, int y, const std::wstring& text, COLORREF color, HFONT font);
+// One line of text inside a box, cut with an ellipsis where it does not fit.
+void ViewTextIn(HDC dc, RECT box, const std::wstring& text, COLORREF color, HFONT font);
 void ViewFillBox(HDC dc, const RECT& box, COLORREF color);
 void ViewFrame(HDC dc, const RECT& box, COLORREF color);
+// One of the window's texts in the current language, each "{}" replaced by the next argument.
+std::wstring ViewSay(SimTextId id, const std::vector<std::wstring>& args = {});
+// The extent of a text in a font.
+SIZE ViewTextSize(HDC dc, const std::wstring& text, HFONT font);
 // A number as the host shows it ("550", "551.155").
 std::wstring ViewNumber(double value);

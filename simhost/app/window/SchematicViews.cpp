@@ -1,14 +1,14 @@
 // The views of an aircraft known only by its effect slots (an aircraft file): a
 // schematic aircraft sized to the slots' spread, with the slots and exit points on it.
-#include "simhost/app/SchematicViews.h"
+#include "simhost/app/window/SchematicViews.h"
 
 #include <math.h>
 
 #include <algorithm>
 #include <vector>
 
-#include "simhost/app/ViewMarks.h"
-#include "simhost/app/ViewPaint.h"
+#include "simhost/app/window/ViewMarks.h"
+#include "simhost/app/window/ViewPaint.h"
 
 namespace {
 
@@ -89,20 +89,26 @@ void DrawSchematic(HDC dc, const RECT& box, bool plan, const ViewScale& fit) {
     DeleteObject(body);
 }
 
-void DrawView(HDC dc, const RECT& box, bool plan, const ViewScale& fit, const HostViewModel& model) {
+ViewMapping DrawView(HDC dc, const RECT& box, bool plan, const ViewScale& fit, const AircraftScene& scene) {
+    const HostViewModel& model = *scene.model;
     ViewMapping map = ViewMap(box, plan, fit.scale, 0, 0);
-    ViewDrawFrame(dc, map, plan ? L"Plan view (from above, nose right)" : L"Side view (nose right)");
+    ViewDrawFrame(dc, map, ViewSay(plan ? kTextViewPlanSchematic : kTextViewSideSchematic));
     DrawSchematic(dc, box, plan, fit);
-    ViewText(dc, box.left + 8, box.bottom - 18, plan ? L"up: left (x < 0), down: right (x > 0)" : L"up: y > 0", kDim,
+    ViewText(dc, box.left + 8, box.bottom - 18, ViewSay(plan ? kTextViewPlanAxes : kTextViewSideAxes), kDim,
              ViewGetFonts().small);
-    ViewDrawExits(dc, map, model.exits, std::vector<bool>());
-    ViewDrawSlots(dc, map, ViewSlotMarks(model.aircraft), model.lit);
+    ViewLabels labels;
+    ViewDrawExits(dc, map, scene.exits, std::vector<bool>(), &labels);
+    ViewDrawSlots(dc, map, ViewSlotMarks(model.aircraft), model.lit, &labels);
+    ViewDrawLabels(dc, map, labels);
     ViewDrawScaleBar(dc, map);
+    return map;
 }
 
 } // namespace
 
-void SchematicViewsDraw(HDC dc, const RECT& planBox, const RECT& sideBox, const HostViewModel& model) {
+void SchematicViewsDraw(HDC dc, const RECT& planBox, const RECT& sideBox, const AircraftScene& scene,
+                        ViewMapping* plan, ViewMapping* side) {
+    const HostViewModel& model = *scene.model;
     std::vector<SlotMark> slots = ViewSlotMarks(model.aircraft);
     std::vector<SlotMark> ownSlots;
     if (model.file) {
@@ -110,10 +116,10 @@ void SchematicViewsDraw(HDC dc, const RECT& planBox, const RECT& sideBox, const 
             ownSlots.push_back({spec.effectFile, spec.x, spec.y, spec.z});
         }
     }
-    for (const ExitPoint& exit : model.exits) {
+    for (const ExitPoint& exit : scene.fitExits) {
         slots.push_back({"", exit.x, exit.y, exit.z}); // the exits are fitted in too
     }
     ViewScale fit = FitScale(planBox, sideBox, slots, ownSlots);
-    DrawView(dc, planBox, true, fit, model);
-    DrawView(dc, sideBox, false, fit, model);
+    *plan = DrawView(dc, planBox, true, fit, scene);
+    *side = DrawView(dc, sideBox, false, fit, scene);
 }

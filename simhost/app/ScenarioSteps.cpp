@@ -14,6 +14,7 @@
 #include "simhost/app/Scenario.h"
 #include "simhost/app/SyntheticInput.h"
 #include "simhost/app/Transcript.h"
+#include "simhost/check/ModelNameRule.h"
 #include "simhost/lib/SimPicture.h"
 #include "simhost/lib/SimText.h"
 
@@ -47,6 +48,14 @@ int FindMenuCommand(const std::vector<std::string>& path) {
         return -1;
     }
     return (int)GetMenuItemID(menu, position);
+}
+
+// The aircraft's configuration file, refused as the module refuses its model name.
+std::string ConfigPathOrBroken(const std::string& verb) {
+    std::string path, why;
+    HostRunOnUi([&] { ModelConfigPath(HostAircraftFile().spec.atcModel, kSimEnglish, &path, &why); });
+    Require(!path.empty(), verb + " refused: " + why);
+    return path;
 }
 
 } // namespace
@@ -188,17 +197,19 @@ void ScenarioRunStep(const SimScriptStep& step) {
     } else if (verb == "config") {
         TranscriptReportConfig(true);
     } else if (verb == "edit-config") {
+        std::string path = ConfigPathOrBroken(verb);
         HostRunOnUi([&] {
+            if (path.empty()) return;
             CreateDirectoryA("Modules", nullptr);
             CreateDirectoryA("Modules/KestrelFieldWorks", nullptr);
             CreateDirectoryA("Modules/KestrelFieldWorks/KFWS_Airdrop", nullptr);
-            std::string path = HostConfigPath();
             WritePrivateProfileStringA("General", a[0].c_str(), Cp1251(a[1]).c_str(), path.c_str());
             WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
         });
     } else if (verb == "remove-config") {
+        std::string path = ConfigPathOrBroken(verb);
         HostRunOnUi([&] {
-            std::string path = HostConfigPath();
+            if (path.empty()) return;
             DeleteFileA(path.c_str());
             WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
         });

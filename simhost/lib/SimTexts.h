@@ -19,6 +19,24 @@ enum SimTextId {
     // The host window: panels, menus, message boxes.
     // The views: labels, read-outs, tooltips.
     // The scenario runner: the transcript's own words, step errors.
+    // The readiness check (simhost --check): usage, headings, verdicts, errors. "{}" stands
+    // for a value the check puts in.
+    kTextCheckUsage,
+    kTextCheckBadOption,      // {} the option
+    kTextCheckNeedsPath,
+    kTextCheckNoSuchPath,     // {} the path
+    kTextCheckCannotUseFolder, // {} the folder
+    kTextCheckNothingRead,
+    kTextCheckSimulatorFolder,   // {} the folder
+    kTextCheckNoSimulatorFolder, // {} the current folder
+    kTextCheckRowPlace,          // {} file, {} N of [fltsim.N], {} stations, {} smoke lines
+    kTextCheckSeverityError,
+    kTextCheckSeverityWarning,
+    kTextCheckSeverityInfo,
+    kTextCheckReadyVisible,
+    kTextCheckReadyInvisible,
+    kTextCheckNotReady,
+    kTextCheckSummary, // {} liveries, {} ready, {} visible, {} files read, {} unreadable
     kSimTextCount
 };
 

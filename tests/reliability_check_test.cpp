@@ -194,6 +194,24 @@ protected:
             }
         }
         tally.Check(report.filesRead + report.filesUnreadable >= 1, "the file gave no row");
+        // The check reads the configuration file as the module's ReadAircraftConfig does.
+        AircraftConfig module = {};
+        bool read = false;
+        for (const CheckRow& row : report.rows) {
+            if (row.hasConfig && row.atcModel == "Test1") {
+                if (!read) {
+                    ReadAircraftConfig("Test1", &module);
+                    read = true;
+                }
+                const AircraftConfig& c = row.config;
+                tally.Check(c.variant == module.variant && c.number == module.number && c.method == module.method &&
+                                c.exitType == module.exitType && c.realism == module.realism &&
+                                c.visual == module.visual && c.leftX == module.leftX && c.leftY == module.leftY &&
+                                c.leftZ == module.leftZ && c.downX == module.downX && c.downY == module.downY &&
+                                c.downZ == module.downZ,
+                            "the check reads the configuration file otherwise than the module");
+            }
+        }
         try {
             nlohmann::json document = nlohmann::json::parse(CheckReportJson(report));
             tally.Check(document.at("aircraft").size() == report.rows.size(), "JSON rows differ");

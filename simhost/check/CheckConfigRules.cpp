@@ -5,6 +5,7 @@
 
 #include <math.h>
 #include <stdlib.h>
+#include <string.h>
 
 #include "simhost/check/CheckRules.h"
 #include "simhost/check/ModelNameRule.h"
@@ -53,6 +54,34 @@ void ListProductFolder(CheckContext* context) {
     FindClose(search);
 }
 
+// The twelve texts as ReadConfigValue gives them, from one read of the whole section
+// (each ReadConfigValue opens the file again): the first line of each key in any letter
+// case, one pair of enclosing quotes taken off, cut to 259 characters. False when the
+// section does not fit the buffer; the caller then reads key by key.
+bool ReadSectionTexts(const char* path, std::string* texts) {
+    static char buffer[1 << 16];
+    DWORD length = GetPrivateProfileSectionA(kConfigSection, buffer, sizeof(buffer), path);
+    if (length >= sizeof(buffer) - 2) {
+        return false;
+    }
+    bool found[kCheckConfigKeys] = {};
+    for (const char* line = buffer; *line != '\0'; line += strlen(line) + 1) {
+        const char* equals = strchr(line, '='); // a key without a value reads as empty
+        std::string key = SimTrim(equals ? std::string(line, equals) : std::string(line));
+        for (int k = 0; k < kCheckConfigKeys; k++) {
+            if (!found[k] && lstrcmpiA(key.c_str(), kKeys[k].key) == 0) {
+                std::string value = equals ? SimTrim(equals + 1) : std::string();
+                if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0]) {
+                    value = value.substr(1, value.size() - 2);
+                }
+                texts[k] = value.substr(0, kConfigValueSize - 1);
+                found[k] = true;
+            }
+        }
+    }
+    return true;
+}
+
 // What the module learns of a usable model: whether its file is reachable and present,
 // and the file's twelve texts and values, read once per model with the module's own
 // functions (ReadConfigValue and ParseConfigInt, as ReadAircraftConfig reads them).
@@ -72,11 +101,14 @@ const CheckModelState& ModelState(CheckContext* context, const std::string& mode
         bool listed = !context->productListed || context->productFiles.count(Upper(model + ".cfg")) > 0;
         ConfigFileState fileState = {};
         state.fileState = state.reachable && listed ? CheckConfigFile(model.c_str(), &fileState) : 0;
+        bool whole = state.fileState == 1 && ReadSectionTexts(path, state.texts);
         for (int k = 0; state.fileState == 1 && k < kCheckConfigKeys; k++) {
             char value[kConfigValueSize];
-            ReadConfigValue(path, kKeys[k].key, value);
-            state.texts[k] = value;
-            int number = ParseConfigInt(value);
+            if (!whole) {
+                ReadConfigValue(path, kKeys[k].key, value);
+                state.texts[k] = value;
+            }
+            int number = ParseConfigInt(state.texts[k].c_str());
             if (kKeys[k].whole) {
                 state.config.*kKeys[k].whole = number;
             } else {
@@ -228,10 +260,15 @@ bool CheckConfiguration(const CheckSubject& subject, const std::string& model, C
     row->configFile = "present";
     row->hasConfig = true;
     row->config = state->config;
-    AddFinding(row, "info", "config-values",
-               CheckSay(language, "{}: {}", "{}: {}", {row->configPath, ConfigText(language, state->config)}),
-               CheckSay(language, "изменить их можно конфигуратором: Ctrl+Shift+0",
-                        "change them with the configuration dialog: Ctrl+Shift+0"));
+    if (state->valuesText.empty()) {
+        CheckRow made;
+        AddFinding(&made, "info", "config-values",
+                   CheckSay(language, "{}: {}", "{}: {}", {row->configPath, ConfigText(language, state->config)}),
+                   CheckSay(language, "изменить их можно конфигуратором: Ctrl+Shift+0",
+                            "change them with the configuration dialog: Ctrl+Shift+0"));
+        context->models[model].valuesText = made.findings[0].text;
+    }
+    row->findings.push_back(CheckFinding{"info", "config-values", state->valuesText});
     if (state->config.variant < kVariantParatroopers || state->config.variant > kVariantFire) {
         AddFinding(row, "error", "bad-variant",
                    CheckSay(language,

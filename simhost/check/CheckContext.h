@@ -18,6 +18,7 @@ struct CheckModelState {
     int fileState = 0;           // CheckConfigFile: 0 or 1
     AircraftConfig config = {};  // as ReadAircraftConfig reads it
     std::string texts[kCheckConfigKeys]; // each key's text as the module reads it, in its reading order
+    std::string valuesText; // the config-values finding, made once for every livery of the model
 };
 
 // The first livery that uses a configuration file, and how many do.

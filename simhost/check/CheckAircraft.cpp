@@ -61,9 +61,8 @@ void NoteSharedConfigFile(CheckContext* context, CheckRow* row) {
     }
     SimLanguage language = context->language;
     AddFinding(row, "info", "shared-config-file",
-               CheckSay(language, "файл {} общий с раскраской {} ({} раскрасок его используют)",
-                        "the file {} is shared with the livery {} ({} liveries use it)",
-                        {row->configPath, CheckQuoted(shared.firstTitle), std::to_string(shared.users)}),
+               CheckSay(language, "файл {} общий с раскраской {}", "the file {} is shared with the livery {}",
+                        {row->configPath, CheckQuoted(shared.firstTitle)}),
                CheckSay(language, "чтобы настроить раскраску отдельно, дайте ей свой atc_model",
                         "to set this livery up on its own, give it an atc_model of its own"));
 }

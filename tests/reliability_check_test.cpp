@@ -345,9 +345,12 @@ TEST_F(CheckFuzzTest, HostilePackagesAreReportedAndNothingIsWritten) {
     // Aircraft folders no Windows program reads: each must still be a row.
     const std::string aircraftDir = root_->Path() + "\\Aircraft\\";
     for (const std::string& name : {std::string("dotted."), std::string(240, 'd')}) {
-        std::string raw = "\\\\?\\" + aircraftDir + name; // no name rules applied
-        CreateDirectoryA(raw.c_str(), nullptr);
-        HANDLE file = CreateFileA((raw + "\\aircraft.cfg").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        // Wide calls with the \\?\\ prefix: no name rules applied and no MAX_PATH (the
+        // scratch folder's path is ASCII).
+        std::string raw = "\\\\?\\" + aircraftDir + name;
+        std::wstring wide(raw.begin(), raw.end());
+        CreateDirectoryW(wide.c_str(), nullptr);
+        HANDLE file = CreateFileW((wide + L"\\aircraft.cfg").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         DWORD written = 0;
         std::string text = TestPackage().Text();
         WriteFile(file, text.data(), (DWORD)text.size(), &written, nullptr);
@@ -360,15 +363,21 @@ TEST_F(CheckFuzzTest, HostilePackagesAreReportedAndNothingIsWritten) {
         HangWatch watch("hostile folders", 60000);
         rows = Run(tally, root_->Path());
     }
+    std::string shown;
+    for (const CheckRow& row : lastRows_) {
+        shown += " " + row.path.substr(row.path.size() > 24 ? row.path.size() - 24 : 0);
+    }
     tally.Check(rows >= 5, "the transport, the Cyrillic and the locked package, the dotted and the deep folder: " +
-                               std::to_string(rows) + " rows");
+                               std::to_string(rows) + " rows:" + shown);
     tally.End();
     if (lock != INVALID_HANDLE_VALUE) {
         CloseHandle(lock);
     }
     for (const std::string& name : {std::string("dotted."), std::string(240, 'd')}) {
-        DeleteFileA(("\\\\?\\" + aircraftDir + name + "\\aircraft.cfg").c_str());
-        RemoveDirectoryA(("\\\\?\\" + aircraftDir + name).c_str());
+        std::string raw = "\\\\?\\" + aircraftDir + name;
+        std::wstring wide(raw.begin(), raw.end());
+        DeleteFileW((wide + L"\\aircraft.cfg").c_str());
+        RemoveDirectoryW(wide.c_str());
     }
 
     std::string kindText;

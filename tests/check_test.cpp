@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,7 @@ CheckReport Check(const std::string& path, const std::string& root = "") {
     CheckOptions options;
     options.path = path;
     options.root = root;
-    options.language = kCheckEnglish;
+    options.language = kSimEnglish;
     CheckReport report;
     std::string error;
     EXPECT_TRUE(RunCheck(options, &report, &error)) << error;
@@ -96,6 +97,12 @@ const std::vector<FindingCase>& FindingCases() {
          [](TestPackage& p) { p.general += "atc_model=Test1\n"; }, "\"Other\" in [General] and \"Test1\" in [fltsim.0]"},
         {"unreadable", "error", [](TestPackage& p) { p.raw = "[General]\natc_model=Test1\n"; },
          [](TestPackage& p) { p.raw = "[fltsim.0]\ntitle=T\natc_model=Test1\n"; }},
+        {"fraction-cut", "warning", [](TestPackage& p) { Config(p, "KFWS_Airdrop_left_z", "-10,5"); },
+         [](TestPackage& p) { Config(p, "KFWS_Airdrop_left_z", "-10.00"); },
+         "KFWS_Airdrop_left_z is written \"-10,5\", and the module reads the whole number only: -10"},
+        {"fraction-cut", "warning", [](TestPackage& p) { Config(p, "KFWS_Airdrop_number", " 9.5 persons"); },
+         [](TestPackage& p) { Config(p, "KFWS_Airdrop_number", "9abc.5"); }, "reads the whole number only: 9 \xE2\x80\x94 write a whole number, 10 say"},
+        {"visual-off", "warning", [](TestPackage& p) { Config(p, "KFWS_Airdrop_visual", "0"); }, [](TestPackage&) {}},
         {"shared-config-file", "info",
          [](TestPackage& p) { p.fltsim += "[fltsim.1]\ntitle=Second\natc_model=Test1\n"; },
          [](TestPackage&) {}},
@@ -112,7 +119,10 @@ TEST(ReadinessCheckTest, EachFindingPresentAndAbsent) {
         EXPECT_TRUE(report.rows[0].Ready());
         EXPECT_EQ(Codes(report), std::vector<std::string>{"info config-values"}) << "the default package is clean";
         EXPECT_EQ(CheckExitCode(report), 0);
+        EXPECT_TRUE(report.rows[0].Visible());
     }
+    // Findings after which the module loads but shows nothing.
+    const std::set<std::string> hiding = {"no-effect-slots", "visual-off", "effect-file-missing", "unplaced-exit"};
     for (const FindingCase& c : FindingCases()) {
         for (bool present : {true, false}) {
             SCOPED_TRACE(std::string(c.code) + (present ? " present" : " absent"));
@@ -129,12 +139,51 @@ TEST(ReadinessCheckTest, EachFindingPresentAndAbsent) {
                 if (present && finding.code == c.code) {
                     EXPECT_NE(finding.text.find(c.says), std::string::npos) << finding.text;
                 }
+                size_t fix = finding.text.find(" \xE2\x80\x94 ");
+                EXPECT_TRUE(fix != std::string::npos && fix + 6 < finding.text.size()) << "no fix: " << finding.text;
+            }
+            if (present) {
+                bool hidden = hiding.count(c.code) == 1 || std::string(c.severity) == "error";
+                EXPECT_EQ(report.rows[0].Visible(), !hidden);
             }
             // Only errors make a row not ready; the absent cases hold none.
             bool error = std::any_of(codes.begin(), codes.end(), [](const std::string& s) { return s[0] == 'e'; });
             EXPECT_EQ(CheckExitCode(report), report.filesRead == 0 ? 2 : error ? 1 : 0);
             EXPECT_EQ(error, present && std::string(c.severity) == "error");
         }
+    }
+}
+
+// What needs only the aircraft is said with no configuration file too, the slots against
+// the most the placement can use.
+TEST(ReadinessCheckTest, AircraftFindingsWithoutConfigurationFile) {
+    const struct {
+        std::function<void(TestPackage&)> change;
+        std::vector<std::string> codes;
+        const char* says;
+    } cases[] = {
+        {[](TestPackage&) {}, {}, ""},
+        {[](TestPackage& p) { p.smokes = ""; }, {"warning no-effect-slots"},
+         "no smoke.N lines: the drop will not be visible (2 needed; with no configuration file, the most"},
+        {[](TestPackage& p) { p.smokes = "[SMOKESYSTEM]\nsmoke.0=0,0,0,fx_a\n"; }, {"warning too-few-effect-slots"},
+         "simhost --prepare \""},
+        {[](TestPackage& p) { p.stations = ""; }, {"warning no-stations"}, "add station_load.N lines"},
+        {[](TestPackage& p) { p.stations = Stations(1025, 0); }, {"error too-many-stations"}, "keep at most 1024"},
+        {[](TestPackage& p) { p.general += "atc_model=Other\n"; }, {"warning atc-model-differs"}, "[fltsim.0]"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.says);
+        ScratchRoot root;
+        TestPackage package;
+        package.writeConfig = false;
+        c.change(package);
+        WritePackage(root.Path(), package);
+        CheckReport report = Check(root.Path());
+        std::vector<std::string> wanted = {"error no-config-file"};
+        wanted.insert(wanted.end(), c.codes.begin(), c.codes.end());
+        EXPECT_EQ(Codes(report), wanted);
+        EXPECT_FALSE(report.rows[0].Visible());
+        EXPECT_NE(report.rows[0].findings.back().text.find(c.says), std::string::npos) << report.rows[0].findings.back().text;
     }
 }
 

@@ -139,7 +139,7 @@ TEST(PrepareTest, LinesTheConfigurationNeedsAndTheCheckAgrees) {
 
     CheckOptions check;
     check.path = root.Path();
-    check.language = kCheckEnglish;
+    check.language = kSimEnglish;
     CheckReport report;
     std::string error;
     ASSERT_TRUE(RunCheck(check, &report, &error)) << error;
@@ -223,7 +223,7 @@ TEST(PrepareTest, SuccessorOrderFinding) {
         WritePackage(root.Path(), package);
         CheckOptions check;
         check.path = root.Path();
-        check.language = kCheckEnglish;
+        check.language = kSimEnglish;
         CheckReport report;
         std::string error;
         ASSERT_TRUE(RunCheck(check, &report, &error)) << error;

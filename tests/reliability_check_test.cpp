@@ -31,7 +31,12 @@ const std::set<std::string> kCodes = {
     "warning too-few-effect-slots", "warning effect-file-missing", "warning no-stations",
     "error too-many-stations",    "warning over-useful-load",   "warning cg-out-of-limits",
     "warning exit-point-outside", "warning atc-model-differs",  "error unreadable",
-    "info config-values",         "info shared-config-file"};
+    "info config-values",         "info shared-config-file",    "warning fraction-cut",
+    "warning visual-off",         "warning successor-order"};
+
+// Every text of a row is bounded, whatever the files hold.
+const size_t kRowTextLimit = 2 * kCheckShownBytes + 64;
+const size_t kFindingTextLimit = 4096;
 
 class PackageMaker {
 public:
@@ -164,7 +169,7 @@ protected:
         TreeSnapshot before = SnapshotTree(root_->Path(), true);
         CheckOptions options;
         options.path = path;
-        options.language = rows_ % 2 ? kCheckEnglish : kCheckRussian;
+        options.language = rows_ % 2 ? kSimEnglish : kSimRussian;
         CheckReport report;
         std::string error;
         DWORD start = GetTickCount();
@@ -177,14 +182,36 @@ protected:
         for (const CheckRow& row : report.rows) {
             bool unreadable = row.fltsim < 0;
             tally.Check(!row.findings.empty() || !unreadable, "an unreadable row without its reason");
+            tally.Check(row.title.size() <= kRowTextLimit && row.atcModel.size() <= kRowTextLimit &&
+                            row.path.size() <= kRowTextLimit,
+                        "an unbounded text in a row: " + std::to_string(row.atcModel.size()));
             for (const CheckFinding& finding : row.findings) {
                 tally.Check(kCodes.count(finding.severity + " " + finding.code) == 1,
                             "unknown finding " + finding.severity + " " + finding.code);
-                tally.Check(!finding.text.empty(), "a finding without text: " + finding.code);
+                tally.Check(finding.text.find(" \xE2\x80\x94 ") != std::string::npos, "a finding without a fix: " + finding.code);
+                tally.Check(finding.text.size() <= kFindingTextLimit, "an unbounded finding: " + finding.code);
                 tally.Check(!unreadable || finding.code == "unreadable", "an unreadable row with " + finding.code);
             }
         }
         tally.Check(report.filesRead + report.filesUnreadable >= 1, "the file gave no row");
+        // The check reads the configuration file as the module's ReadAircraftConfig does.
+        AircraftConfig module = {};
+        bool read = false;
+        for (const CheckRow& row : report.rows) {
+            if (row.hasConfig && row.atcModel == "Test1") {
+                if (!read) {
+                    ReadAircraftConfig("Test1", &module);
+                    read = true;
+                }
+                const AircraftConfig& c = row.config;
+                tally.Check(c.variant == module.variant && c.number == module.number && c.method == module.method &&
+                                c.exitType == module.exitType && c.realism == module.realism &&
+                                c.visual == module.visual && c.leftX == module.leftX && c.leftY == module.leftY &&
+                                c.leftZ == module.leftZ && c.downX == module.downX && c.downY == module.downY &&
+                                c.downZ == module.downZ,
+                            "the check reads the configuration file otherwise than the module");
+            }
+        }
         try {
             nlohmann::json document = nlohmann::json::parse(CheckReportJson(report));
             tally.Check(document.at("aircraft").size() == report.rows.size(), "JSON rows differ");
@@ -193,6 +220,7 @@ protected:
         }
         tally.Check(!CheckReportText(report, options.language).empty(), "no text report");
         rows_ += report.rows.size();
+        lastRows_ = report.rows.size() <= 16 ? report.rows : std::vector<CheckRow>();
         unreadable_ += report.filesUnreadable;
         return report.rows.size();
     }
@@ -207,6 +235,7 @@ protected:
     size_t rows_ = 0;
     int unreadable_ = 0;
     DWORD checkMs_ = 0; // the last RunCheck alone
+    std::vector<CheckRow> lastRows_; // the last run's rows, when few
 };
 
 // CreateSymbolicLinkA, which the headers hide for the platform version the tree builds for.
@@ -218,7 +247,7 @@ bool MakeLink(const std::string& link, const std::string& target, bool folder) {
 
 std::string Lines(const char* format, int count) {
     std::string text = "[fltsim.0]\ntitle=Big\natc_model=Test1\n[SMOKESYSTEM]\n";
-    char line[96];
+    char line[512];
     for (int i = 0; i < count; i++) {
         snprintf(line, sizeof(line), format, i);
         text += line;
@@ -249,16 +278,21 @@ TEST_F(CheckFuzzTest, HostilePackagesAreReportedAndNothingIsWritten) {
         tally.End();
     }
 
-    // Extremes, timed: the cost follows the size.
+    // Extremes, timed: the cost follows the size (100 000 lines in the long run).
+    const int lines = RunSize(5000, 100000);
     struct Extreme {
         const char* what;
         std::string text;
         DWORD ms;
     } extremes[] = {
         {"a 10 MB line", "[fltsim.0]\ntitle=" + std::string(10 << 20, 'x') + "\natc_model=Test1\n", 0},
-        {"100000 smoke.N lines", Lines("smoke.%d=0,0,0,fx_a\n", 100000), 0},
-        {"100000 station_load.N lines", Lines("station_load.%d=1,0,0,0\n", 100000), 0},
-        {"100000 [fltsim.N] sections", Lines("[fltsim.%d]\ntitle=T\natc_model=Test1\n", 100000), 0},
+        {"smoke.N lines", Lines("smoke.%d=0,0,0,fx_a\n", lines), 0},
+        {"station_load.N lines", Lines("station_load.%d=1,0,0,0\n", lines), 0},
+        {"[fltsim.N] sections", Lines("[fltsim.%d]\ntitle=T\natc_model=Test1\n", lines), 0},
+        {"a 100000-character atc_model in [General] for 3000 liveries",
+         "[General]\natc_model=" + std::string(100000, 'm') + "\n" + Lines("[fltsim.%d]\ntitle=T\n", 3000), 0},
+        {"3000 liveries with 100-character refused models",
+         Lines(("[fltsim.%d]\ntitle=" + std::string(100, 't') + "\natc_model=a/" + std::string(98, 'm') + "\n").c_str(), 3000), 0},
     };
     for (Extreme& extreme : extremes) {
         WriteWholeFile(folder + "\\aircraft.cfg", extreme.text);
@@ -268,6 +302,27 @@ TEST_F(CheckFuzzTest, HostilePackagesAreReportedAndNothingIsWritten) {
             Run(tally, folder);
             extreme.ms = checkMs_;
         }
+        tally.End();
+    }
+    // A file larger than any real aircraft.cfg is one `unreadable` row, never read whole.
+    std::string big;
+    {
+        const LONGLONG size = (LONGLONG)RunSize(17, 256) << 20;
+        HANDLE file = CreateFileA((folder + "\\aircraft.cfg").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        LARGE_INTEGER end;
+        end.QuadPart = size;
+        SetFilePointerEx(file, end, nullptr, FILE_BEGIN);
+        SetEndOfFile(file);
+        CloseHandle(file);
+        tally.Begin("a file of " + std::to_string(size >> 20) + " MB");
+        {
+            HangWatch watch("a large file", 60000);
+            Run(tally, folder);
+        }
+        tally.Check(lastRows_.size() == 1 && lastRows_[0].fltsim < 0 &&
+                        lastRows_[0].findings[0].text.find("16 MB") != std::string::npos,
+                    "no `unreadable` row saying 16 MB");
+        big = "a file of " + std::to_string(size >> 20) + " MB " + std::to_string(checkMs_) + " ms";
         tally.End();
     }
     SimRemoveTree(folder);
@@ -287,16 +342,42 @@ TEST_F(CheckFuzzTest, HostilePackagesAreReportedAndNothingIsWritten) {
         MakeLink(root_->Path() + "\\Aircraft\\loop", root_->Path() + "\\Aircraft", true)) {
         links = "a dangling one and a loop";
     }
+    // Aircraft folders no Windows program reads: each must still be a row.
+    const std::string aircraftDir = root_->Path() + "\\Aircraft\\";
+    for (const std::string& name : {std::string("dotted."), std::string(240, 'd')}) {
+        // Wide calls with the \\?\\ prefix: no name rules applied and no MAX_PATH (the
+        // scratch folder's path is ASCII).
+        std::string raw = "\\\\?\\" + aircraftDir + name;
+        std::wstring wide(raw.begin(), raw.end());
+        CreateDirectoryW(wide.c_str(), nullptr);
+        HANDLE file = CreateFileW((wide + L"\\aircraft.cfg").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        std::string text = TestPackage().Text();
+        WriteFile(file, text.data(), (DWORD)text.size(), &written, nullptr);
+        CloseHandle(file);
+    }
+    MakeLink(aircraftDir + "gone", root_->Path() + "\\missing-folder", true);
     tally.Begin("hostile folders");
     size_t rows;
     {
         HangWatch watch("hostile folders", 60000);
         rows = Run(tally, root_->Path());
     }
-    tally.Check(rows >= 3, "the transport, the Cyrillic and the locked package: " + std::to_string(rows) + " rows");
+    std::string shown;
+    for (const CheckRow& row : lastRows_) {
+        shown += " " + row.path.substr(row.path.size() > 24 ? row.path.size() - 24 : 0);
+    }
+    tally.Check(rows >= 5, "the transport, the Cyrillic and the locked package, the dotted and the deep folder: " +
+                               std::to_string(rows) + " rows:" + shown);
     tally.End();
     if (lock != INVALID_HANDLE_VALUE) {
         CloseHandle(lock);
+    }
+    for (const std::string& name : {std::string("dotted."), std::string(240, 'd')}) {
+        std::string raw = "\\\\?\\" + aircraftDir + name;
+        std::wstring wide(raw.begin(), raw.end());
+        DeleteFileW((wide + L"\\aircraft.cfg").c_str());
+        RemoveDirectoryW(wide.c_str());
     }
 
     std::string kindText;
@@ -306,9 +387,10 @@ TEST_F(CheckFuzzTest, HostilePackagesAreReportedAndNothingIsWritten) {
     PrintFigure("readiness-check",
                 std::to_string(count) + " packages (" + kindText + "); " + std::to_string(rows_) + " rows, " +
                     std::to_string(unreadable_) + " unreadable; a 10 MB line " + std::to_string(extremes[0].ms) +
-                    " ms, 100000 smoke.N lines " + std::to_string(extremes[1].ms) + " ms, 100000 station_load.N lines " +
-                    std::to_string(extremes[2].ms) + " ms, 100000 variations " + std::to_string(extremes[3].ms) +
-                    " ms; links: " + links + "; nothing written; " +
+                    " ms, " + std::to_string(lines) + " smoke.N lines " + std::to_string(extremes[1].ms) + " ms, as many station_load.N lines " +
+                    std::to_string(extremes[2].ms) + " ms, as many liveries " + std::to_string(extremes[3].ms) +
+                    " ms, a 100000-character model in 3000 liveries " + std::to_string(extremes[4].ms) +
+                    " ms, 3000 refused models " + std::to_string(extremes[5].ms) + " ms; " + big + "; links: " + links + "; nothing written; " +
                     std::to_string(tally.Faults()) + " faults, seed " + std::to_string(seed));
     EXPECT_EQ(tally.Faults(), 0);
 }

@@ -7,7 +7,7 @@
 #
 # --scale N multiplies the long sizes (default 1: a million texts, 5 000 configuration
 # files, 100 000 keystrokes, 2 000 storm sequences, 1 000 dialogs and drops, 10 000
-# paints, 4 000 aircraft packages); --seed S replaces every program's fixed seed; --only NAME runs one program
+# paints, 4 000 aircraft packages and a 256 MB aircraft.cfg); --seed S replaces every program's fixed seed; --only NAME runs one program
 # (e.g. --only keys). The figures also go to BUILD_DIR/stress-figures.txt.
 # Exit status 0 only when every program passed.
 set -uo pipefail

@@ -1,70 +1,142 @@
-// One aircraft.cfg through the readiness check: its rows in order, and the note on rows
-// that share a configuration file.
+// One aircraft.cfg through the readiness check: read with a bound, then its rows in order,
+// each handed on as soon as it is made.
 #include "simhost/check/CheckAircraft.h"
+
+#include <windows.h>
 
 #include "simhost/check/CheckRules.h"
 #include "simhost/lib/SimText.h"
 
-void CheckAircraftFile(const std::string& path, CheckContext* context, CheckReport* report) {
-    AircraftCfg cfg;
-    std::string error;
-    std::string shownPath = SimCp1251ToUtf8(path);
-    if (!ReadAircraftCfg(path, &cfg, &error)) {
-        report->filesUnreadable++;
-        CheckRow row;
-        row.path = shownPath;
-        AddFinding(&row, "error", "unreadable",
-                   CheckSay(context->language, "файл не читается: {}", "the file cannot be read: {}",
-                            {SimCp1251ToUtf8(error)}));
-        report->rows.push_back(row);
+namespace {
+
+enum ReadResult { kReadDone, kReadCannotOpen, kReadTooLarge };
+
+// The whole file when it is at most kCheckMaxCfgBytes; nothing larger is ever held.
+ReadResult ReadBounded(const std::string& path, std::string* text, unsigned long long* size) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return kReadCannotOpen;
+    }
+    LARGE_INTEGER length;
+    ReadResult result = kReadDone;
+    if (!GetFileSizeEx(file, &length)) {
+        result = kReadCannotOpen;
+    } else if ((unsigned long long)length.QuadPart > kCheckMaxCfgBytes) {
+        *size = (unsigned long long)length.QuadPart;
+        result = kReadTooLarge;
+    } else {
+        text->resize((size_t)length.QuadPart);
+        DWORD got = 0;
+        size_t at = 0;
+        // A file that grows meanwhile is read as far as its size said.
+        while (at < text->size() && ReadFile(file, &(*text)[at], (DWORD)(text->size() - at), &got, nullptr) && got > 0) {
+            at += got;
+        }
+        text->resize(at);
+    }
+    CloseHandle(file);
+    return result;
+}
+
+std::string FolderOf(const std::string& path) {
+    size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
+// The host hands the module a C string: a NUL byte in the file's value ends the name.
+std::string CutAtNul(const std::string& bytes) {
+    return bytes.substr(0, bytes.find('\0'));
+}
+
+// Every livery after the first that uses a configuration file says so, naming the first.
+void NoteSharedConfigFile(CheckContext* context, CheckRow* row) {
+    if (row->configPath.empty()) {
         return;
     }
-    report->filesRead++;
+    CheckSharedFile& shared = context->sharedFiles[row->configPath];
+    if (shared.users++ == 0) {
+        shared.firstTitle = row->title;
+        return;
+    }
+    SimLanguage language = context->language;
+    AddFinding(row, "info", "shared-config-file",
+               CheckSay(language, "файл {} общий с раскраской {}", "the file {} is shared with the livery {}",
+                        {row->configPath, CheckQuoted(shared.firstTitle)}),
+               CheckSay(language, "чтобы настроить раскраску отдельно, дайте ей свой atc_model",
+                        "to set this livery up on its own, give it an atc_model of its own"));
+}
+
+} // namespace
+
+CheckRow CheckUnreadableRow(const std::string& path, const std::string& what,
+                            const std::string& fix) {
+    CheckRow row;
+    row.path = path;
+    AddFinding(&row, "error", "unreadable", what, fix);
+    return row;
+}
+
+bool CheckAircraftFile(const std::string& path, CheckContext* context, const CheckRowSink& sink) {
+    SimLanguage language = context->language;
+    std::string shownPath = CheckShown(language, path);
+    std::string text;
+    unsigned long long size = 0;
+    ReadResult read = ReadBounded(path, &text, &size);
+    if (read == kReadTooLarge) {
+        sink(CheckUnreadableRow(
+            shownPath,
+            CheckSay(language, "файл занимает {} МБ, больше 16 МБ, каких настоящие aircraft.cfg не бывают",
+                     "the file is {} MB, more than the 16 MB no real aircraft.cfg comes near",
+                     {CheckNumber((double)size / (1 << 20))}),
+            CheckSay(language, "замените его файлом aircraft.cfg из пакета самолёта",
+                     "replace it with the aircraft.cfg of the aircraft's package")));
+        return false;
+    }
+    AircraftCfg cfg;
+    std::string error;
+    if (read == kReadCannotOpen || !ParseAircraftCfg(text, &cfg, &error)) {
+        bool opened = read != kReadCannotOpen;
+        sink(CheckUnreadableRow(
+            shownPath,
+            opened ? CheckSay(language, "файл не читается как aircraft.cfg: {}", "the file does not read as an aircraft.cfg: {}",
+                              {CheckShown(language, error)})
+                   : CheckSay(language, "файл не открывается", "the file cannot be opened"),
+            opened ? CheckSay(language,
+                              "сохраните его как текст ANSI с разделом [fltsim.0] и строкой title= в нём",
+                              "save it as ANSI text with a [fltsim.0] section holding a title= line")
+                   : CheckSay(language, "закройте программу, которая держит файл, или дайте право его читать",
+                              "close the program that holds it open, or give the right to read it")));
+        return false;
+    }
+    text = std::string(); // the file's text is not needed any more
+    cfg.path = path;
+    CheckSubject subject{context, &cfg, nullptr, SimCp1251ToUtf8(FolderOf(path))};
     CheckFileCache* cache = NewFileCache(cfg);
+    // [General]'s model serves every livery without its own: cut and shown once per file,
+    // so that a long one costs its length once, not once per livery.
+    const std::string generalModel = CutAtNul(cfg.generalAtcModel);
+    const std::string generalShown = CheckShown(language, generalModel);
     for (const CfgVariation& v : cfg.variations) {
+        subject.variation = &v;
         CheckRow row;
         row.path = shownPath;
         row.fltsim = v.index;
-        row.title = SimCp1251ToUtf8(v.title);
-        row.atcModel = CfgAtcModel(cfg, v);
+        row.title = CheckShown(language, v.title);
+        bool own = !v.atcModel.empty();
+        std::string ownModel = own ? CutAtNul(v.atcModel) : std::string();
+        const std::string& model = own ? ownModel : generalModel;
+        row.atcModel = own ? CheckShown(language, model) : generalShown;
         row.stations = (int)cfg.stations.size();
         row.effectSlots = (int)cfg.smokes.size();
-        if (CheckConfiguration(context, &row)) {
-            CheckEffects(context, cfg, &row);
-        }
-        CheckPayload(context, cfg, cache, &row);
-        CheckSmokeOrder(context, cfg, &row);
-        CheckAtcModelSources(context, cfg, v, &row);
-        row.atcModel = SimCp1251ToUtf8(row.atcModel);
-        report->rows.push_back(row);
+        CheckConfiguration(subject, model, &row);
+        CheckEffects(subject, &row);
+        CheckPayload(subject, cache, &row);
+        CheckSmokeOrder(subject, &row);
+        CheckAtcModelSources(subject, &row);
+        NoteSharedConfigFile(context, &row);
+        sink(row);
     }
     DeleteFileCache(cache);
-}
-
-void NoteSharedConfigFiles(CheckLanguage language, CheckReport* report) {
-    std::map<std::string, std::vector<size_t> > users; // configuration file -> rows
-    for (size_t i = 0; i < report->rows.size(); i++) {
-        if (!report->rows[i].configPath.empty()) {
-            users[report->rows[i].configPath].push_back(i);
-        }
-    }
-    const size_t kNamed = 5;
-    for (const auto& group : users) {
-        if (group.second.size() < 2) {
-            continue;
-        }
-        std::string others;
-        for (size_t k = 1; k < group.second.size() && k <= kNamed; k++) {
-            const CheckRow& other = report->rows[group.second[k]];
-            others += (others.empty() ? "" : ", ") + CheckQuoted(other.title);
-        }
-        if (group.second.size() - 1 > kNamed) {
-            others += CheckSay(language, " и ещё {}", " and {} more", {std::to_string(group.second.size() - 1 - kNamed)});
-        }
-        CheckRow& first = report->rows[group.second[0]];
-        AddFinding(&first, "info", "shared-config-file",
-                   CheckSay(language, "файл {} общий для {} вариантов; также: {}",
-                            "the file {} is shared by {} variations; also: {}",
-                            {group.first, std::to_string(group.second.size()), others}));
-    }
+    return true;
 }

@@ -1,33 +1,25 @@
-// The readiness check of one aircraft.cfg: one row per variation, each judged by the
-// module's own rules (its naming rule, its reading of the configuration file, its load
-// weight, its placement table) as they would play out in the simulator.
+// The readiness check of one aircraft.cfg: one row per livery, each judged by the module's
+// own rules (its naming rule, its reading of the configuration file, its load weight, its
+// placement table) as they would play out in the simulator.
 #pragma once
 
-#include <map>
+#include <functional>
 #include <string>
 
+#include "simhost/check/CheckContext.h"
 #include "simhost/check/CheckReport.h"
 
-struct CheckModelState {
-    int nameFault;      // CheckModelName
-    bool reachable;     // the full path fits the profile functions
-    int fileState;      // CheckConfigFile: 0 or 1
-    AircraftConfig config;
-};
+// No real aircraft.cfg comes near this size; a larger file is one `unreadable` row.
+const unsigned long long kCheckMaxCfgBytes = 16ull << 20;
 
-struct CheckContext {
-    CheckLanguage language = kCheckRussian;
-    std::string simulatorFolder; // empty when unknown: effect files are then not looked for
-    // The module's relative paths are resolved against the current folder, which the
-    // caller makes the simulator folder. What is learnt of each model and effect file is
-    // kept for the whole run.
-    std::map<std::string, CheckModelState> models;
-    std::map<std::string, bool> effectFiles;
-};
+typedef std::function<void(const CheckRow&)> CheckRowSink;
 
-// Appends the rows of the file at `path` (one `unreadable` row when the reader refuses it).
-void CheckAircraftFile(const std::string& path, CheckContext* context, CheckReport* report);
+// Gives `sink` the rows of the file at `path` (Windows-1251 path), one after the other,
+// or one `unreadable` row when it cannot be read or is not an aircraft.cfg. True when the
+// file was read.
+bool CheckAircraftFile(const std::string& path, CheckContext* context, const CheckRowSink& sink);
 
-// Once every file is checked: an info finding on the first row of each group of rows that
-// share one configuration file, naming the others.
-void NoteSharedConfigFiles(CheckLanguage language, CheckReport* report);
+// One `unreadable` row for an aircraft folder that could not be read, with `why` (UTF-8:
+// what is wrong and what to do).
+CheckRow CheckUnreadableRow(const std::string& path, const std::string& what,
+                            const std::string& fix);

@@ -1,22 +1,42 @@
-// The --check command of simhost.exe: options, the run over every file, the output.
+// The --check command of simhost.exe: options, the run over every aircraft, the output.
 #include "simhost/check/CheckCommand.h"
 
 #include <windows.h>
 
-#include <stdio.h>
-
-#include "simhost/check/CheckAircraft.h"
 #include "simhost/check/CheckOutput.h"
 #include "simhost/check/CheckTargets.h"
+#include "simhost/lib/SimConsole.h"
 #include "simhost/lib/SimText.h"
 
-static const char kCheckUsage[] =
-    "usage: simhost.exe --check PATH [--root DIR] [--json] [--lang ru|en]\n"
-    "\n"
-    "Checks whether aircraft are ready for the airdrop module. PATH is an aircraft.cfg,\n"
-    "an aircraft folder, an Aircraft folder or a simulator folder; --root names the\n"
-    "simulator folder when PATH is not inside one. Exit code 0 every variation ready,\n"
-    "1 some not ready, 2 nothing could be read.\n";
+namespace {
+
+// The row of an aircraft folder the check could not read.
+CheckRow UnreadableFolderRow(SimLanguage language, const CheckTarget& target) {
+    std::string path = CheckShown(language, target.path);
+    switch (target.kind) {
+    case kTargetPathTooLong:
+        return CheckUnreadableRow(
+            path,
+            CheckSay(language, "путь к aircraft.cfg этой папки длиннее 259 символов: программы Windows, и симулятор тоже, его не открывают",
+                     "the path of this folder's aircraft.cfg passes 259 characters: Windows programs, the simulator too, do not open it"),
+            CheckSay(language, "перенесите симулятор в папку с путём покороче или сократите имя папки самолёта",
+                     "move the simulator to a folder with a shorter path, or shorten the aircraft folder's name"));
+    case kTargetDotName:
+        return CheckUnreadableRow(
+            path,
+            CheckSay(language, "имя папки кончается точкой или пробелом: Windows отбрасывает их и ищет другую папку",
+                     "the folder's name ends in a dot or a blank: Windows drops it and looks for another folder"),
+            CheckSay(language, "переименуйте папку без точки и пробела в конце",
+                     "rename the folder without the dot or blank at its end"));
+    default:
+        return CheckUnreadableRow(
+            path, CheckSay(language, "папку нельзя прочитать", "the folder cannot be listed"),
+            CheckSay(language, "дайте право читать папку или исправьте ссылку, которой она является",
+                     "give the right to read the folder, or mend the link it is"));
+    }
+}
+
+} // namespace
 
 bool IsCheckCommand(int argc, char** argv) {
     for (int i = 1; i < argc; i++) {
@@ -28,34 +48,43 @@ bool IsCheckCommand(int argc, char** argv) {
 }
 
 bool ParseCheckOptions(int argc, char** argv, CheckOptions* options, std::string* error) {
+    for (int i = 1; i + 1 < argc; i++) {
+        if (std::string(argv[i]) == "--lang") {
+            SimParseLanguage(argv[i + 1], &options->language);
+        }
+    }
     for (int i = 1; i < argc; i++) {
         std::string arg = argv[i];
         bool hasValue = i + 1 < argc;
+        SimLanguage language;
         if (arg == "--check" && hasValue) {
             options->path = argv[++i];
         } else if (arg == "--root" && hasValue) {
             options->root = argv[++i];
         } else if (arg == "--json") {
             options->json = true;
-        } else if (arg == "--lang" && hasValue && (std::string(argv[i + 1]) == "ru" || std::string(argv[i + 1]) == "en")) {
-            options->language = std::string(argv[++i]) == "ru" ? kCheckRussian : kCheckEnglish;
+        } else if (arg == "--lang" && hasValue && SimParseLanguage(argv[i + 1], &language)) {
+            options->language = language;
+            i++;
         } else {
-            *error = "unknown or incomplete option '" + arg + "'";
+            *error = CheckSayText(options->language, kTextCheckBadOption, {CheckShown(options->language, arg)});
             return false;
         }
     }
     if (options->path.empty()) {
-        *error = "--check needs a PATH";
+        *error = CheckSayText(options->language, kTextCheckNeedsPath);
         return false;
     }
     return true;
 }
 
-bool RunCheck(const CheckOptions& options, CheckReport* report, std::string* error) {
+bool RunCheckRows(const CheckOptions& options, const CheckHeadSink& head, const CheckRowSink& row,
+                  CheckTotals* totals, std::string* error) {
+    SimLanguage language = options.language;
     CheckTargets targets;
     std::string missing;
     if (!FindCheckTargets(options.path, options.root, &targets, &missing)) {
-        *error = "no such file or folder: " + SimCp1251ToUtf8(missing);
+        *error = CheckSayText(language, kTextCheckNoSuchPath, {CheckShown(language, missing)});
         return false;
     }
     char previous[MAX_PATH * 4];
@@ -64,44 +93,91 @@ bool RunCheck(const CheckOptions& options, CheckReport* report, std::string* err
     // The module resolves its paths against the current folder, the simulator's own in
     // the simulator; changing it writes nothing.
     if (!targets.simulatorFolder.empty() && !SetCurrentDirectoryA(targets.simulatorFolder.c_str())) {
-        *error = "cannot use the folder " + SimCp1251ToUtf8(targets.simulatorFolder);
+        *error = CheckSayText(language, kTextCheckCannotUseFolder, {CheckShown(language, targets.simulatorFolder)});
         return false;
     }
+    head(CheckShown(language, targets.simulatorFolder), CheckShown(language, CheckFullPath(".")));
     CheckContext context;
-    context.language = options.language;
+    context.language = language;
     context.simulatorFolder = targets.simulatorFolder;
-    report->simulatorFolder = SimCp1251ToUtf8(targets.simulatorFolder);
-    report->baseFolder = SimCp1251ToUtf8(CheckFullPath("."));
-    for (const std::string& file : targets.files) {
-        CheckAircraftFile(file, &context, report);
+    CheckRowSink counted = [&](const CheckRow& made) {
+        totals->rows++;
+        totals->ready += made.Ready() ? 1 : 0;
+        totals->visible += made.Visible() ? 1 : 0;
+        row(made);
+    };
+    for (const CheckTarget& target : targets.entries) {
+        bool read = target.kind == kTargetFile && CheckAircraftFile(target.path, &context, counted);
+        if (target.kind != kTargetFile) {
+            counted(UnreadableFolderRow(language, target));
+        }
+        (read ? totals->filesRead : totals->filesUnreadable)++;
     }
-    NoteSharedConfigFiles(options.language, report);
     if (restore) {
         SetCurrentDirectoryA(previous);
     }
     return true;
 }
 
+bool RunCheck(const CheckOptions& options, CheckReport* report, std::string* error) {
+    CheckTotals totals;
+    bool ran = RunCheckRows(
+        options,
+        [report](const std::string& simulatorFolder, const std::string& baseFolder) {
+            report->simulatorFolder = simulatorFolder;
+            report->baseFolder = baseFolder;
+        },
+        [report](const CheckRow& row) { report->rows.push_back(row); }, &totals, error);
+    report->filesRead = totals.filesRead;
+    report->filesUnreadable = totals.filesUnreadable;
+    return ran;
+}
+
 int RunCheckCommand(int argc, char** argv) {
+    CheckOptions options;
+    for (int i = 1; i < argc; i++) {
+        if (std::string(argv[i]) == "--lang" && i + 1 < argc) {
+            SimParseLanguage(argv[i + 1], &options.language);
+        }
+    }
     for (int i = 1; i < argc; i++) {
         if (std::string(argv[i]) == "--help" || std::string(argv[i]) == "-h") {
-            fputs(kCheckUsage, stdout);
+            SimPrintOut(CheckSayText(options.language, kTextCheckUsage));
             return 0;
         }
     }
-    CheckOptions options;
+    // The report goes out in pieces of up to 64 KB as it is made.
+    std::string pending;
+    CheckWriter writer;
+    writer.language = options.language;
+    writer.out = [&pending](const std::string& piece) {
+        pending += piece;
+        if (pending.size() >= (64u << 10)) {
+            SimPrintOut(pending);
+            pending.clear();
+        }
+    };
     std::string error;
-    if (!ParseCheckOptions(argc, argv, &options, &error)) {
-        fprintf(stderr, "simhost --check: %s\n\n%s", error.c_str(), kCheckUsage);
-        return 2;
+    CheckTotals totals;
+    bool parsed = ParseCheckOptions(argc, argv, &options, &error);
+    writer.json = options.json;
+    bool ran = parsed && RunCheckRows(
+                             options,
+                             [&writer](const std::string& simulatorFolder, const std::string& baseFolder) {
+                                 CheckWriteHead(&writer, simulatorFolder, baseFolder);
+                             },
+                             [&writer](const CheckRow& row) { CheckWriteRow(&writer, row); }, &totals, &error);
+    if (!ran) {
+        if (writer.json) {
+            CheckWriteHead(&writer, std::string(), std::string());
+        }
+    } else if (totals.filesRead == 0) {
+        error = CheckSayText(options.language, kTextCheckNothingRead);
     }
-    CheckReport report;
-    if (!RunCheck(options, &report, &error)) {
-        fprintf(stderr, "simhost --check: %s\n", error.c_str());
-        return 2;
+    CheckWriteEnd(&writer, totals, ran ? (totals.filesRead == 0 ? error : std::string()) : error);
+    SimPrintOut(pending);
+    if (!error.empty()) {
+        SimPrintError("simhost --check: " + error + "\n" + (parsed ? "" : "\n" + CheckSayText(options.language, kTextCheckUsage)));
     }
-    std::string out = options.json ? CheckReportJson(report) : CheckReportText(report, options.language);
-    fwrite(out.data(), 1, out.size(), stdout);
-    fflush(stdout);
-    return CheckExitCode(report);
+    return ran ? CheckExitCode(totals) : 2;
 }

@@ -1,53 +1,119 @@
-// The readiness check's rules about the model name, the configuration file and the
-// exit-point effects, each taken from the module's own code.
+// The readiness check's rules about the model name and the configuration file: whether
+// the module finds the file, the values it reads from it (its own functions and integer
+// rule), and values written with a fraction that the module cuts to a whole number.
 #include <windows.h>
 
+#include <math.h>
+#include <stdlib.h>
 #include <string.h>
 
-#include "drop/AirdropState.h"
-#include "drop/Effects.h"
 #include "simhost/check/CheckRules.h"
-#include "simhost/check/PlacedExits.h"
-#include "simhost/check/CheckTargets.h"
-#include "simhost/lib/SimFiles.h"
+#include "simhost/check/ModelNameRule.h"
 #include "simhost/lib/SimText.h"
 
 namespace {
 
-std::string NameFaultText(CheckLanguage language, const CheckModelState& state, const std::string& model) {
-    switch (state.nameFault) {
-    case kNameTooLong:
-        return CheckSay(language, "длиннее 216 символов ({})", "longer than 216 characters ({})",
-                        {std::to_string(model.size())});
-    case kNameSeparator:
-        return CheckSay(language, "содержит разделитель пути («/», «\\» или «:»)",
-                        "holds a path separator ('/', '\\' or ':')");
-    case kNameDotDot:
-        return CheckSay(language, "это часть пути «..»", "is the '..' path part");
-    case kNameDevice:
-        return CheckSay(language, "это имя устройства (CON, NUL, COM1…)", "is a device name (CON, NUL, COM1...)");
-    default:
-        return CheckSay(language, "полный путь к файлу, с папкой симулятора впереди, длиннее 259 символов",
-                        "the full path of its file, the simulator folder in front, passes 259 characters");
+// The keys in the order the module reads them, and the field each fills.
+struct ConfigKey {
+    const char* key;
+    int AircraftConfig::*whole;    // integer fields
+    double AircraftConfig::*point; // coordinates
+};
+const ConfigKey kKeys[kCheckConfigKeys] = {
+    {kKeyVariant, &AircraftConfig::variant, nullptr}, {kKeyNumber, &AircraftConfig::number, nullptr},
+    {kKeyMethod, &AircraftConfig::method, nullptr},   {kKeyType, &AircraftConfig::exitType, nullptr},
+    {kKeyRealism, &AircraftConfig::realism, nullptr}, {kKeyVisual, &AircraftConfig::visual, nullptr},
+    {kKeyLeftX, nullptr, &AircraftConfig::leftX},     {kKeyLeftY, nullptr, &AircraftConfig::leftY},
+    {kKeyLeftZ, nullptr, &AircraftConfig::leftZ},     {kKeyDownX, nullptr, &AircraftConfig::downX},
+    {kKeyDownY, nullptr, &AircraftConfig::downY},     {kKeyDownZ, nullptr, &AircraftConfig::downZ},
+};
+
+std::string Upper(std::string text) {
+    if (!text.empty()) {
+        CharUpperBuffA(&text[0], (DWORD)text.size());
     }
+    return text;
 }
 
-// What the module learns of a model: its name's fault, whether its file is reachable and
-// present, and the file's values, read once per model with the module's own functions.
+// The product folder listed once. A folder that is not there holds no file; one that
+// cannot be listed leaves every look-up to the module's own function.
+void ListProductFolder(CheckContext* context) {
+    context->productListed = true;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA("Modules\\KestrelFieldWorks\\KFWS_Airdrop\\*", &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        DWORD why = GetLastError();
+        context->productListed = why == ERROR_PATH_NOT_FOUND || why == ERROR_FILE_NOT_FOUND;
+        return;
+    }
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            context->productFiles.insert(Upper(found.cFileName));
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+// The twelve texts as ReadConfigValue gives them, from one read of the whole section
+// (each ReadConfigValue opens the file again): the first line of each key in any letter
+// case, one pair of enclosing quotes taken off, cut to 259 characters. False when the
+// section does not fit the buffer; the caller then reads key by key.
+bool ReadSectionTexts(const char* path, std::string* texts) {
+    static char buffer[1 << 16];
+    DWORD length = GetPrivateProfileSectionA(kConfigSection, buffer, sizeof(buffer), path);
+    if (length >= sizeof(buffer) - 2) {
+        return false;
+    }
+    bool found[kCheckConfigKeys] = {};
+    for (const char* line = buffer; *line != '\0'; line += strlen(line) + 1) {
+        const char* equals = strchr(line, '='); // a key without a value reads as empty
+        std::string key = SimTrim(equals ? std::string(line, equals) : std::string(line));
+        for (int k = 0; k < kCheckConfigKeys; k++) {
+            if (!found[k] && lstrcmpiA(key.c_str(), kKeys[k].key) == 0) {
+                std::string value = equals ? SimTrim(equals + 1) : std::string();
+                if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0]) {
+                    value = value.substr(1, value.size() - 2);
+                }
+                texts[k] = value.substr(0, kConfigValueSize - 1);
+                found[k] = true;
+            }
+        }
+    }
+    return true;
+}
+
+// What the module learns of a usable model: whether its file is reachable and present,
+// and the file's twelve texts and values, read once per model with the module's own
+// functions (ReadConfigValue and ParseConfigInt, as ReadAircraftConfig reads them).
 const CheckModelState& ModelState(CheckContext* context, const std::string& model) {
     auto known = context->models.find(model);
     if (known != context->models.end()) {
         return known->second;
     }
-    CheckModelState state = {};
+    if (!context->productListed) {
+        ListProductFolder(context);
+    }
+    CheckModelState state;
     state.nameFault = CheckModelName(model.c_str());
     char path[kConfigPathSize];
     if (ConfigFilePath(model.c_str(), path)) {
         state.reachable = IsReachableConfigPath(path);
+        bool listed = !context->productListed || context->productFiles.count(Upper(model + ".cfg")) > 0;
         ConfigFileState fileState = {};
-        state.fileState = state.reachable ? CheckConfigFile(model.c_str(), &fileState) : 0;
-        if (state.fileState == 1) {
-            ReadAircraftConfig(model.c_str(), &state.config);
+        state.fileState = state.reachable && listed ? CheckConfigFile(model.c_str(), &fileState) : 0;
+        bool whole = state.fileState == 1 && ReadSectionTexts(path, state.texts);
+        for (int k = 0; state.fileState == 1 && k < kCheckConfigKeys; k++) {
+            char value[kConfigValueSize];
+            if (!whole) {
+                ReadConfigValue(path, kKeys[k].key, value);
+                state.texts[k] = value;
+            }
+            int number = ParseConfigInt(state.texts[k].c_str());
+            if (kKeys[k].whole) {
+                state.config.*kKeys[k].whole = number;
+            } else {
+                state.config.*kKeys[k].point = (double)number;
+            }
         }
     }
     return context->models.emplace(model, state).first->second;
@@ -58,16 +124,16 @@ std::string Point(double x, double y, double z) {
 }
 
 // A value with its meaning in brackets, "3 (side and rear)"; the bare number when it has none.
-std::string Meaning(CheckLanguage language, int value, int first, const char* const* russian,
+std::string Meaning(SimLanguage language, int value, int first, const char* const* russian,
                     const char* const* english, int count) {
     std::string text = std::to_string(value);
     if (value >= first && value < first + count) {
-        text += " (" + std::string((language == kCheckRussian ? russian : english)[value - first]) + ")";
+        text += " (" + std::string((language == kSimRussian ? russian : english)[value - first]) + ")";
     }
     return text;
 }
 
-std::string ConfigText(CheckLanguage language, const AircraftConfig& c) {
+std::string ConfigText(SimLanguage language, const AircraftConfig& c) {
     static const char* const kVariantRu[] = {"десант", "груз", "жидкость"};
     static const char* const kVariantEn[] = {"paratroopers", "cargo", "liquid"};
     static const char* const kUnitsRu[] = {"чел.", "кг", "л"};
@@ -78,7 +144,7 @@ std::string ConfigText(CheckLanguage language, const AircraftConfig& c) {
     static const char* const kExitEn[] = {"rear", "side", "side and rear"};
     std::string amount = std::to_string(c.number);
     if (c.variant >= kVariantParatroopers && c.variant <= kVariantFire) {
-        amount += std::string(" ") + (language == kCheckRussian ? kUnitsRu : kUnitsEn)[c.variant - 1];
+        amount += std::string(" ") + (language == kSimRussian ? kUnitsRu : kUnitsEn)[c.variant - 1];
     }
     std::string realism = std::to_string(c.realism) +
                           (c.realism == kRealismSimple ? CheckSay(language, " (простой)", " (simple)")
@@ -86,131 +152,134 @@ std::string ConfigText(CheckLanguage language, const AircraftConfig& c) {
     std::string visual = std::to_string(c.visual) +
                          (c.visual == 1 ? CheckSay(language, " (включены)", " (on)") : CheckSay(language, " (выключены)", " (off)"));
     return CheckSay(language,
-                    "вариант {}, количество {}, метод {}, тип {}, реализм {}, визуальные эффекты {}, "
+                    "вариант загрузки {}, количество {}, метод {}, тип {}, реализм {}, визуальные эффекты {}, "
                     "боковой выход {}, задний выход {}",
-                    "variant {}, amount {}, method {}, exit type {}, realism {}, visual {}, side exit {}, rear exit {}",
+                    "load variant {}, amount {}, method {}, exit type {}, realism {}, visual {}, side exit {}, rear exit {}",
                     {Meaning(language, c.variant, 1, kVariantRu, kVariantEn, 3), amount,
                      Meaning(language, c.method, 1, kMethodRu, kMethodEn, 2),
                      Meaning(language, c.exitType, 1, kExitRu, kExitEn, 3), realism, visual,
                      Point(c.leftX, c.leftY, c.leftZ), Point(c.downX, c.downY, c.downZ)});
 }
 
-} // namespace
-
-// Which stream and exit slot k of the placement carries.
-std::string CheckStreamName(CheckLanguage language, const AircraftConfig& c, int k) {
-    int exits[kSavedSlotCount];
-    PlacedExits(c, exits);
-    int exit = k >= 0 && k < kSavedSlotCount ? exits[k] : kPlacedNone;
-    bool side = exit == kPlacedSide || exit == kPlacedSideMirror;
-    bool mirrored = exit == kPlacedSideMirror || exit == kPlacedRearMirror;
-    std::string name = side ? CheckSay(language, "боковой выход", "side exit")
-                            : CheckSay(language, "задний выход", "rear exit");
-    if (mirrored) {
-        name = CheckSay(language, "{}, зеркально", "{}, mirrored", {name});
+// True when `text` holds, after the part the module reads, a fraction with a digit other
+// than 0 ("-4.7", "-20,5", ".5"); `value` is then the number as written.
+bool HasCutFraction(const std::string& text, double* value) {
+    size_t p = text.find_first_not_of(" \t\n\v\f\r");
+    if (p == std::string::npos) {
+        return false;
     }
-    return CheckSay(language, "поток {} ({})", "stream {} ({})", {std::to_string(k + 1), name});
+    size_t start = p;
+    if (text[p] == '+' || text[p] == '-') {
+        p++;
+    }
+    while (p < text.size() && text[p] >= '0' && text[p] <= '9') {
+        p++;
+    }
+    if (p >= text.size() || (text[p] != '.' && text[p] != ',')) {
+        return false;
+    }
+    bool cut = false;
+    size_t q = p + 1;
+    for (; q < text.size() && text[q] >= '0' && text[q] <= '9'; q++) {
+        cut = cut || text[q] != '0';
+    }
+    std::string written = text.substr(start, q - start);
+    written[p - start] = '.';
+    *value = strtod(written.c_str(), nullptr);
+    return cut;
 }
 
-bool CheckConfiguration(CheckContext* context, CheckRow* row) {
-    CheckLanguage language = context->language;
-    // The host hands the module a C string: a NUL byte in the file's value ends the name.
-    std::string model = row->atcModel.c_str();
+void CheckFractions(SimLanguage language, const CheckModelState& state, CheckRow* row) {
+    for (int k = 0; k < kCheckConfigKeys; k++) {
+        double written;
+        if (!HasCutFraction(state.texts[k], &written)) {
+            continue;
+        }
+        int used = ParseConfigInt(state.texts[k].c_str());
+        double nearest = floor(written + 0.5);
+        AddFinding(row, "warning", "fraction-cut",
+                   CheckSay(language, "{} записан как {}, а модуль читает только целое: {}",
+                            "{} is written {}, and the module reads the whole number only: {}",
+                            {kKeys[k].key, CheckQuoted(CheckShown(language, state.texts[k])), std::to_string(used)}),
+                   CheckSay(language, "запишите целое число, например {} (ближайшее), конфигуратором или в файле",
+                            "write a whole number, {} say (the nearest), with the configuration dialog or in the file",
+                            {CheckNumber(nearest)}));
+    }
+}
+
+} // namespace
+
+bool CheckConfiguration(const CheckSubject& subject, const std::string& model, CheckRow* row) {
+    CheckContext* context = subject.context;
+    SimLanguage language = context->language;
+    const std::string section = "[fltsim." + std::to_string(subject.variation->index) + "]";
     if (model.empty()) {
         row->configFile = "no-model";
         AddFinding(row, "error", "no-atc-model",
                    CheckSay(language, "нет atc_model: модуль отказывается загружать («Не указан параметр atc_model!»)",
-                            "no atc_model: the module refuses to load"));
+                            "no atc_model: the module refuses to load"),
+                   CheckSay(language, "добавьте строку atc_model=ИМЯ в {} или в [General]",
+                            "add a line atc_model=NAME to {} or to [General]", {section}));
         return false;
     }
-    const CheckModelState& state = ModelState(context, model);
-    std::string shown = CheckQuoted(SimCp1251ToUtf8(model));
-    if (state.nameFault != kNameUsable || !state.reachable) {
+    // A name longer than the module takes is refused for its length alone: it is never
+    // looked up or kept, whatever its length.
+    int fault = model.size() > (size_t)kMaxModelNameLength ? (int)kNameTooLong : kNameUsable;
+    const CheckModelState* state = nullptr;
+    if (fault == kNameUsable) {
+        state = &ModelState(context, model);
+        fault = state->nameFault;
+    }
+    if (fault != kNameUsable || !state->reachable) {
         row->configFile = "unusable-name";
         AddFinding(row, "error", "unusable-name",
                    CheckSay(language, "atc_model {} не может быть именем файла конфигурации: {}",
                             "atc_model {} cannot name a configuration file: {}",
-                            {shown, NameFaultText(language, state, model)}));
+                            {CheckShownQuoted(language, model), ModelNameFaultText(language, fault, model.size())}),
+                   fault == kNameUsable
+                       ? CheckSay(language, "перенесите симулятор в папку с путём покороче или сократите atc_model",
+                                  "move the simulator to a folder with a shorter path, or shorten the atc_model")
+                       : CheckSay(language,
+                                  "измените atc_model в {}: до 216 символов, без «/», «\\», «:», не «..» и не имя устройства",
+                                  "change the atc_model in {}: up to 216 characters, no '/', '\\' or ':', not '..' "
+                                  "and no device name", {section}));
         return false;
     }
     char path[kConfigPathSize];
     ConfigFilePath(model.c_str(), path);
     row->configPath = SimCp1251ToUtf8(path);
-    if (state.fileState != 1) {
+    if (state->fileState != 1) {
         row->configFile = "absent";
         AddFinding(row, "error", "no-config-file",
                    CheckSay(language, "нет файла конфигурации {}: модуль отказывается загружать",
-                            "no configuration file {}: the module refuses to load", {row->configPath}));
+                            "no configuration file {}: the module refuses to load", {row->configPath}),
+                   CheckSay(language, "создайте файл конфигуратором: Ctrl+Shift+0 в симуляторе или в simhost",
+                            "make the file with the configuration dialog: Ctrl+Shift+0 in the simulator or in simhost"));
         return false;
     }
     row->configFile = "present";
     row->hasConfig = true;
-    row->config = state.config;
-    AddFinding(row, "info", "config-values",
-               CheckSay(language, "{}: {}", "{}: {}", {row->configPath, ConfigText(language, state.config)}));
-    if (state.config.variant < kVariantParatroopers || state.config.variant > kVariantFire) {
+    row->config = state->config;
+    if (state->valuesText.empty()) {
+        CheckRow made;
+        AddFinding(&made, "info", "config-values",
+                   CheckSay(language, "{}: {}", "{}: {}", {row->configPath, ConfigText(language, state->config)}),
+                   CheckSay(language, "изменить их можно конфигуратором: Ctrl+Shift+0",
+                            "change them with the configuration dialog: Ctrl+Shift+0"));
+        context->models[model].valuesText = made.findings[0].text;
+    }
+    row->findings.push_back(CheckFinding{"info", "config-values", state->valuesText});
+    if (state->config.variant < kVariantParatroopers || state->config.variant > kVariantFire) {
         AddFinding(row, "error", "bad-variant",
                    CheckSay(language,
-                            "вариант {} вне 1..3: загрузка ничего не берёт на борт (станции получают вес "
+                            "вариант загрузки {} вне 1..3: загрузка ничего не берёт на борт (станции получают вес "
                             "прошлой загрузки, если она была) и не размещает эффекты",
-                            "variant {} is outside 1..3: the load puts nothing aboard (the stations get the "
+                            "load variant {} is outside 1..3: the load puts nothing aboard (the stations get the "
                             "weight of the previous load, if any) and places no effect",
-                            {std::to_string(state.config.variant)}));
+                            {std::to_string(state->config.variant)}),
+                   CheckSay(language, "выберите десант, груз или жидкость в конфигураторе (Ctrl+Shift+0) и сохраните",
+                            "choose paratroopers, cargo or liquid in the configuration dialog (Ctrl+Shift+0) and save"));
     }
+    CheckFractions(language, *state, row);
     return true;
-}
-
-void CheckEffects(CheckContext* context, const AircraftCfg& cfg, CheckRow* row) {
-    CheckLanguage language = context->language;
-    const AircraftConfig& c = row->config;
-    EffectPlacement slots[kSavedSlotCount];
-    if (!ChoosePlacements(c, slots)) {
-        if (c.variant == kVariantParatroopers) {
-            AddFinding(row, "warning", "unplaced-exit",
-                       CheckSay(language,
-                                "метод {} с типом выхода {} не размещает эффекты: слоты остаются как есть",
-                                "method {} with exit type {} places no effect: the effect slots stay as they are",
-                                {std::to_string(c.method), std::to_string(c.exitType)}));
-        }
-        return;
-    }
-    int placed = 0;
-    while (placed < kSavedSlotCount && slots[placed].effectFile[0] != '\0') {
-        placed++;
-    }
-    int present = (int)cfg.smokes.size();
-    if (present == 0) {
-        AddFinding(row, "warning", "no-effect-slots",
-                   CheckSay(language, "нет строк smoke.N: выброс не виден совсем (нужно {})",
-                            "no smoke.N lines: the drop is wholly invisible ({} needed)", {std::to_string(placed)}));
-    } else if (present < placed) {
-        std::string lost;
-        for (int k = present; k < placed; k++) {
-            lost += (lost.empty() ? "" : ", ") + CheckStreamName(language, c, k);
-        }
-        AddFinding(row, "warning", "too-few-effect-slots",
-                   CheckSay(language, "строк smoke.N {}, размещение пишет {}: не виден {}",
-                            "{} smoke.N lines where the placement writes {}: {} is lost",
-                            {std::to_string(present), std::to_string(placed), lost}));
-    }
-    if (context->simulatorFolder.empty()) {
-        return;
-    }
-    for (int k = 0; k < placed && k < present; k++) {
-        std::string name = slots[k].effectFile;
-        if (k > 0 && name == slots[0].effectFile) {
-            continue; // one file, said once
-        }
-        auto known = context->effectFiles.find(name);
-        if (known == context->effectFiles.end()) {
-            bool exists = SimIsFile(context->simulatorFolder + "\\Effects\\" + name);
-            known = context->effectFiles.emplace(name, exists).first;
-        }
-        if (!known->second) {
-            AddFinding(row, "warning", "effect-file-missing",
-                       CheckSay(language, "нет файла эффекта Effects\\{}: {} без эффекта",
-                                "no effect file Effects\\{}: {} shows nothing",
-                                {name, CheckStreamName(language, c, k)}));
-        }
-    }
 }

@@ -5,19 +5,14 @@
 
 namespace {
 
-std::string SeverityWord(CheckLanguage language, const std::string& severity) {
-    if (severity == "error") {
-        return CheckSay(language, "ошибка", "error");
-    }
-    if (severity == "warning") {
-        return CheckSay(language, "предупреждение", "warning");
-    }
-    return CheckSay(language, "сведения", "info");
+std::string SeverityWord(SimLanguage language, const std::string& severity) {
+    return CheckSayText(language, severity == "error"     ? kTextCheckSeverityError
+                                  : severity == "warning" ? kTextCheckSeverityWarning
+                                                          : kTextCheckSeverityInfo);
 }
 
 // Inside the simulator folder a path is shown from there on ("Aircraft\\Tanker\\aircraft.cfg").
-std::string ShownPath(const CheckReport& report, const std::string& path) {
-    const std::string& folder = report.simulatorFolder;
+std::string ShownPath(const std::string& folder, const std::string& path) {
     if (!folder.empty() && path.size() > folder.size() + 1 && path.compare(0, folder.size(), folder) == 0 &&
         path[folder.size()] == '\\') {
         return path.substr(folder.size() + 1);
@@ -25,79 +20,123 @@ std::string ShownPath(const CheckReport& report, const std::string& path) {
     return path;
 }
 
-} // namespace
+std::string Dump(const nlohmann::ordered_json& value) {
+    // Every string is UTF-8 already; a byte that is not is replaced rather than thrown over.
+    return value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
 
-std::string CheckReportText(const CheckReport& report, CheckLanguage language) {
-    std::string text;
-    if (!report.simulatorFolder.empty()) {
-        text += CheckSay(language, "Папка симулятора: {}\n", "Simulator folder: {}\n", {report.simulatorFolder});
+std::string RowText(const CheckWriter& writer, const CheckRow& row) {
+    SimLanguage language = writer.language;
+    std::string text = "\n";
+    if (row.fltsim < 0) {
+        text += ShownPath(writer.simulatorFolder, row.path) + "\n";
     } else {
-        text += CheckSay(language,
-                         "Папка симулятора не найдена: файлы конфигурации ищутся от текущей папки {}, "
-                         "файлы эффектов не проверяются\n",
-                         "Simulator folder not found: configuration files are looked for from the current "
-                         "folder {}, effect files are not checked\n",
-                         {report.baseFolder});
+        text += CheckQuoted(row.title) + " — atc_model " + CheckQuoted(row.atcModel) + "\n";
+        text += CheckSayText(language, kTextCheckRowPlace,
+                             {ShownPath(writer.simulatorFolder, row.path), std::to_string(row.fltsim),
+                              std::to_string(row.stations), std::to_string(row.effectSlots)});
     }
-    int ready = 0;
-    for (const CheckRow& row : report.rows) {
-        text += "\n";
-        if (row.fltsim < 0) {
-            text += ShownPath(report, row.path) + "\n";
-        } else {
-            text += CheckQuoted(row.title) + " — atc_model " + CheckQuoted(row.atcModel) + "\n";
-            text += CheckSay(language, "  {}, [fltsim.{}]; station_load: {}, smoke: {}\n",
-                             "  {}, [fltsim.{}]; station_load: {}, smoke: {}\n",
-                             {ShownPath(report, row.path), std::to_string(row.fltsim), std::to_string(row.stations),
-                              std::to_string(row.effectSlots)});
-        }
-        for (const CheckFinding& finding : row.findings) {
-            text += "  " + SeverityWord(language, finding.severity) + ": " + finding.text + " [" + finding.code + "]\n";
-        }
-        ready += row.Ready() ? 1 : 0;
-        text += row.Ready() ? CheckSay(language, "  => готов\n", "  => ready\n")
-                            : CheckSay(language, "  => не готов\n", "  => not ready\n");
+    for (const CheckFinding& finding : row.findings) {
+        text += "  " + SeverityWord(language, finding.severity) + ": " + finding.text + " [" + finding.code + "]\n";
     }
-    text += CheckSay(language, "\nВариантов: {}, готовы: {}; файлов прочитано: {}, не читается: {}\n",
-                     "\nVariations: {}, ready: {}; files read: {}, unreadable: {}\n",
-                     {std::to_string(report.rows.size()), std::to_string(ready), std::to_string(report.filesRead),
-                      std::to_string(report.filesUnreadable)});
+    text += CheckSayText(language, !row.Ready() ? kTextCheckNotReady
+                                   : row.Visible() ? kTextCheckReadyVisible
+                                                   : kTextCheckReadyInvisible);
     return text;
 }
 
-std::string CheckReportJson(const CheckReport& report) {
-    nlohmann::ordered_json aircraft = nlohmann::ordered_json::array();
-    for (const CheckRow& row : report.rows) {
-        nlohmann::ordered_json item;
-        item["path"] = row.path;
-        item["fltsim"] = row.fltsim;
-        item["title"] = row.title;
-        item["atc_model"] = row.atcModel;
-        item["stations"] = row.stations;
-        item["effect_slots"] = row.effectSlots;
-        item["config_file"] = row.configFile;
-        item["ready"] = row.Ready();
-        nlohmann::ordered_json findings = nlohmann::ordered_json::array();
-        for (const CheckFinding& finding : row.findings) {
-            findings.push_back({{"severity", finding.severity}, {"code", finding.code}, {"text", finding.text}});
-        }
-        item["findings"] = findings;
-        if (!row.configPath.empty()) {
-            item["config_path"] = row.configPath;
-        }
-        if (row.hasConfig) {
-            const AircraftConfig& c = row.config;
-            item["config"] = {{"variant", c.variant}, {"number", c.number}, {"method", c.method},
-                              {"exit_type", c.exitType}, {"realism", c.realism}, {"visual", c.visual},
-                              {"side", {c.leftX, c.leftY, c.leftZ}}, {"rear", {c.downX, c.downY, c.downZ}}};
-        }
-        aircraft.push_back(item);
+nlohmann::ordered_json RowJson(const CheckRow& row) {
+    nlohmann::ordered_json item;
+    item["path"] = row.path;
+    item["fltsim"] = row.fltsim;
+    item["title"] = row.title;
+    item["atc_model"] = row.atcModel;
+    item["stations"] = row.stations;
+    item["effect_slots"] = row.effectSlots;
+    item["config_file"] = row.configFile;
+    item["ready"] = row.Ready();
+    item["visible"] = row.Visible();
+    nlohmann::ordered_json findings = nlohmann::ordered_json::array();
+    for (const CheckFinding& finding : row.findings) {
+        findings.push_back({{"severity", finding.severity}, {"code", finding.code}, {"text", finding.text}});
     }
-    nlohmann::ordered_json document;
-    document["aircraft"] = aircraft;
-    document["simulator_folder"] = report.simulatorFolder;
-    document["files_read"] = report.filesRead;
-    document["files_unreadable"] = report.filesUnreadable;
-    // Every string is UTF-8 already; a byte that is not is replaced rather than thrown over.
-    return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+    item["findings"] = findings;
+    if (!row.configPath.empty()) {
+        item["config_path"] = row.configPath;
+    }
+    if (row.hasConfig) {
+        const AircraftConfig& c = row.config;
+        item["config"] = {{"variant", c.variant}, {"number", c.number}, {"method", c.method},
+                          {"exit_type", c.exitType}, {"realism", c.realism}, {"visual", c.visual},
+                          {"side", {c.leftX, c.leftY, c.leftZ}}, {"rear", {c.downX, c.downY, c.downZ}}};
+    }
+    return item;
+}
+
+} // namespace
+
+void CheckWriteHead(CheckWriter* writer, const std::string& simulatorFolder, const std::string& baseFolder) {
+    writer->simulatorFolder = simulatorFolder;
+    if (writer->json) {
+        writer->out("{\n\"simulator_folder\": " + Dump(simulatorFolder) + ",\n\"aircraft\": [");
+    } else if (!simulatorFolder.empty()) {
+        writer->out(CheckSayText(writer->language, kTextCheckSimulatorFolder, {simulatorFolder}));
+    } else if (!baseFolder.empty()) {
+        writer->out(CheckSayText(writer->language, kTextCheckNoSimulatorFolder, {baseFolder}));
+    }
+}
+
+void CheckWriteRow(CheckWriter* writer, const CheckRow& row) {
+    if (writer->json) {
+        writer->out((writer->rowsWritten == 0 ? "\n" : ",\n") + Dump(RowJson(row)));
+    } else {
+        writer->out(RowText(*writer, row));
+    }
+    writer->rowsWritten++;
+}
+
+void CheckWriteEnd(CheckWriter* writer, const CheckTotals& totals, const std::string& error) {
+    if (writer->json) {
+        nlohmann::ordered_json end;
+        end["files_read"] = totals.filesRead;
+        end["files_unreadable"] = totals.filesUnreadable;
+        end["liveries"] = totals.rows;
+        end["ready"] = totals.ready;
+        end["visible"] = totals.visible;
+        end["error"] = error.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(error);
+        std::string tail = Dump(end); // {"files_read": ..., "error": ...}
+        writer->out("\n],\n" + tail.substr(1, tail.size() - 2) + "\n}\n");
+    } else if (error.empty() || writer->rowsWritten > 0) {
+        writer->out(CheckSayText(writer->language, kTextCheckSummary,
+                                 {std::to_string(totals.rows), std::to_string(totals.ready), std::to_string(totals.visible),
+                                  std::to_string(totals.filesRead), std::to_string(totals.filesUnreadable)}));
+    }
+}
+
+static std::string WholeReport(const CheckReport& report, bool json, SimLanguage language) {
+    std::string text;
+    CheckWriter writer;
+    writer.json = json;
+    writer.language = language;
+    writer.out = [&text](const std::string& piece) { text += piece; };
+    CheckWriteHead(&writer, report.simulatorFolder, report.baseFolder);
+    CheckTotals totals;
+    totals.filesRead = report.filesRead;
+    totals.filesUnreadable = report.filesUnreadable;
+    for (const CheckRow& row : report.rows) {
+        CheckWriteRow(&writer, row);
+        totals.rows++;
+        totals.ready += row.Ready() ? 1 : 0;
+        totals.visible += row.Visible() ? 1 : 0;
+    }
+    CheckWriteEnd(&writer, totals, std::string());
+    return text;
+}
+
+std::string CheckReportText(const CheckReport& report, SimLanguage language) {
+    return WholeReport(report, false, language);
+}
+
+std::string CheckReportJson(const CheckReport& report) {
+    return WholeReport(report, true, kSimEnglish);
 }

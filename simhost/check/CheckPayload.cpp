@@ -40,7 +40,7 @@ static bool LoadedCentre(const AircraftCfg& cfg, CheckFileCache* cache, double w
     return known->second.first;
 }
 
-static void CheckWeightAndBalance(CheckLanguage language, const AircraftCfg& cfg, CheckFileCache* cache,
+static void CheckWeightAndBalance(SimLanguage language, const AircraftCfg& cfg, CheckFileCache* cache,
                                   double weight, CheckRow* row) {
     if (cfg.maxGrossWeight && cfg.emptyWeight) {
         double useful = *cfg.maxGrossWeight - *cfg.emptyWeight;
@@ -48,7 +48,9 @@ static void CheckWeightAndBalance(CheckLanguage language, const AircraftCfg& cfg
             AddFinding(row, "warning", "over-useful-load",
                        CheckSay(language, "груз {} lb больше полезной нагрузки {} lb (max_gross_weight − empty_weight)",
                                 "the load of {} lb is over the useful load of {} lb (max_gross_weight - empty_weight)",
-                                {CheckNumber(weight), CheckNumber(useful)}));
+                                {CheckNumber(weight), CheckNumber(useful)}),
+                       CheckSay(language, "уменьшите количество в конфигураторе (Ctrl+Shift+0)",
+                                "lower the amount in the configuration dialog (Ctrl+Shift+0)"));
         }
     }
     if (!cfg.cgForwardLimit && !cfg.cgAftLimit) {
@@ -68,11 +70,13 @@ static void CheckWeightAndBalance(CheckLanguage language, const AircraftCfg& cfg
                                       "CG_forward_limit {}", {CheckNumber(fraction), limit})
                            : CheckSay(language, "центровка с грузом {} САХ позади предела CG_aft_limit {}",
                                       "the centre of gravity with the load, {} of the MAC, is behind CG_aft_limit {}",
-                                      {CheckNumber(fraction), limit}));
+                                      {CheckNumber(fraction), limit}),
+                   CheckSay(language, "уменьшите количество или перенесите станции station_load.N ближе к центру тяжести",
+                            "lower the amount, or move the station_load.N stations nearer the centre of gravity"));
     }
 }
 
-static void CheckExitPoints(CheckLanguage language, CheckFileCache* cache, CheckRow* row) {
+static void CheckExitPoints(SimLanguage language, CheckFileCache* cache, CheckRow* row) {
     EffectPlacement slots[kSavedSlotCount];
     if (!cache->outline.known || !ChoosePlacements(row->config, slots)) {
         return;
@@ -84,22 +88,29 @@ static void CheckExitPoints(CheckLanguage language, CheckFileCache* cache, Check
             AddFinding(row, "warning", "exit-point-outside",
                        CheckSay(language, "точка выхода {}, {}, вне контура самолёта по точкам касания и размаху",
                                 "the exit point {} of {} lies outside the aircraft's outline from its contact "
-                                "points and span", {point, CheckStreamName(language, row->config, k)}));
+                                "points and span", {point, CheckStreamName(language, row->config, k)}),
+                       CheckSay(language, "перенесите точку выхода на самолёт в конфигураторе или в окне simhost",
+                                "move the exit point onto the aircraft in the configuration dialog or the simhost window"));
         }
     }
 }
 
-void CheckPayload(CheckContext* context, const AircraftCfg& cfg, CheckFileCache* cache, CheckRow* row) {
-    CheckLanguage language = context->language;
+void CheckPayload(const CheckSubject& subject, CheckFileCache* cache, CheckRow* row) {
+    SimLanguage language = subject.context->language;
+    const AircraftCfg& cfg = *subject.cfg;
     if (cfg.stations.empty()) {
         AddFinding(row, "warning", "no-stations",
                    CheckSay(language, "нет строк station_load.N: загрузка не задаёт веса",
-                            "no station_load.N lines: the load sets no weight"));
+                            "no station_load.N lines: the load sets no weight"),
+                   CheckSay(language, "добавьте строки station_load.N в [WEIGHT_AND_BALANCE]",
+                            "add station_load.N lines to [WEIGHT_AND_BALANCE]"));
     } else if (cfg.stations.size() > kMaxPayloadStations) {
         AddFinding(row, "error", "too-many-stations",
                    CheckSay(language, "строк station_load.N {}, больше {}: модуль отказывается загружать",
                             "{} station_load.N lines, more than {}: the module refuses to load",
-                            {std::to_string(cfg.stations.size()), std::to_string(kMaxPayloadStations)}));
+                            {std::to_string(cfg.stations.size()), std::to_string(kMaxPayloadStations)}),
+                   CheckSay(language, "оставьте не больше {} строк station_load.N", "keep at most {} station_load.N lines",
+                            {std::to_string(kMaxPayloadStations)}));
     }
     if (!row->hasConfig) {
         return;
@@ -111,23 +122,22 @@ void CheckPayload(CheckContext* context, const AircraftCfg& cfg, CheckFileCache*
     CheckExitPoints(language, cache, row);
 }
 
-void CheckAtcModelSources(CheckContext* context, const AircraftCfg& cfg, const CfgVariation& v, CheckRow* row) {
+void CheckAtcModelSources(const CheckSubject& subject, CheckRow* row) {
+    const AircraftCfg& cfg = *subject.cfg;
+    const CfgVariation& v = *subject.variation;
     if (cfg.generalAtcModel.empty() || v.atcModel.empty() || cfg.generalAtcModel == v.atcModel) {
         return;
     }
+    SimLanguage language = subject.context->language;
+    std::string general = CheckShownQuoted(language, cfg.generalAtcModel);
+    std::string own = CheckShownQuoted(language, v.atcModel);
+    std::string section = "[fltsim." + std::to_string(v.index) + "]";
     AddFinding(row, "warning", "atc-model-differs",
-               CheckSay(context->language,
-                        "atc_model в [General] {} и в [fltsim.{}] {} различаются: файл модуля следует тому, "
-                        "что берёт симулятор (здесь взято {})",
-                        "atc_model is {} in [General] and {} in [fltsim.{}]: the module's file follows the one "
-                        "the simulator uses (taken here: {})",
-                        context->language == kCheckRussian
-                            ? std::vector<std::string>{CheckQuoted(SimCp1251ToUtf8(cfg.generalAtcModel)),
-                                                       std::to_string(v.index),
-                                                       CheckQuoted(SimCp1251ToUtf8(v.atcModel)),
-                                                       CheckQuoted(SimCp1251ToUtf8(v.atcModel))}
-                            : std::vector<std::string>{CheckQuoted(SimCp1251ToUtf8(cfg.generalAtcModel)),
-                                                       CheckQuoted(SimCp1251ToUtf8(v.atcModel)),
-                                                       std::to_string(v.index),
-                                                       CheckQuoted(SimCp1251ToUtf8(v.atcModel))}));
+               language == kSimRussian
+                   ? CheckSay(language, "atc_model в [General] {} и в {} {} различаются: файл модуля следует тому, "
+                                        "что берёт симулятор (здесь взято {})", "", {general, section, own, own})
+                   : CheckSay(language, "", "atc_model is {} in [General] and {} in {}: the module's file follows the one "
+                                            "the simulator uses (taken here: {})", {general, own, section, own}),
+               CheckSay(language, "запишите один и тот же atc_model в [General] и в {}",
+                        "write the same atc_model in [General] and in {}", {section}));
 }

@@ -12,21 +12,28 @@ bool CheckRow::Ready() const {
     return true;
 }
 
-std::string CheckSay(CheckLanguage language, const char* russian, const char* english,
-                     const std::vector<std::string>& args) {
-    std::string pattern = language == kCheckRussian ? russian : english;
+static std::string Fill(const char* pattern, const std::vector<std::string>& args) {
     std::string text;
     size_t next = 0;
-    for (size_t i = 0; i < pattern.size(); i++) {
-        if (pattern[i] == '{' && i + 1 < pattern.size() && pattern[i + 1] == '}') {
+    for (const char* p = pattern; *p != '\0'; p++) {
+        if (p[0] == '{' && p[1] == '}') {
             text += next < args.size() ? args[next] : std::string();
             next++;
-            i++;
+            p++;
         } else {
-            text += pattern[i];
+            text += *p;
         }
     }
     return text;
+}
+
+std::string CheckSay(SimLanguage language, const char* russian, const char* english,
+                     const std::vector<std::string>& args) {
+    return Fill(language == kSimRussian ? russian : english, args);
+}
+
+std::string CheckSayText(SimLanguage language, SimTextId id, const std::vector<std::string>& args) {
+    return Fill(SimTextIn(language, id), args);
 }
 
 std::string CheckNumber(double value) {
@@ -37,18 +44,41 @@ std::string CheckQuoted(const std::string& utf8) {
     return "\"" + utf8 + "\"";
 }
 
-void AddFinding(CheckRow* row, const char* severity, const char* code, const std::string& text) {
-    row->findings.push_back(CheckFinding{severity, code, text});
+std::string CheckShown(SimLanguage language, const std::string& cp1251) {
+    if (cp1251.size() <= kCheckShownBytes) {
+        return SimCp1251ToUtf8(cp1251);
+    }
+    // Windows-1251 has one byte per character.
+    return SimCp1251ToUtf8(cp1251.substr(0, kCheckShownBytes)) + "… " +
+           CheckSay(language, "({} символов)", "({} characters)", {std::to_string(cp1251.size())});
+}
+
+std::string CheckShownQuoted(SimLanguage language, const std::string& cp1251) {
+    if (cp1251.size() <= kCheckShownBytes) {
+        return CheckQuoted(SimCp1251ToUtf8(cp1251));
+    }
+    return "\"" + SimCp1251ToUtf8(cp1251.substr(0, kCheckShownBytes)) + "…\" " +
+           CheckSay(language, "({} символов)", "({} characters)", {std::to_string(cp1251.size())});
+}
+
+void AddFinding(CheckRow* row, const char* severity, const char* code, const std::string& what,
+                const std::string& fix) {
+    row->findings.push_back(CheckFinding{severity, code, what + " — " + fix});
+}
+
+int CheckExitCode(const CheckTotals& totals) {
+    if (totals.filesRead == 0) {
+        return 2;
+    }
+    return totals.ready < totals.rows ? 1 : 0;
 }
 
 int CheckExitCode(const CheckReport& report) {
-    if (report.filesRead == 0) {
-        return 2;
-    }
+    CheckTotals totals;
+    totals.filesRead = report.filesRead;
+    totals.rows = (int)report.rows.size();
     for (const CheckRow& row : report.rows) {
-        if (!row.Ready()) {
-            return 1;
-        }
+        totals.ready += row.Ready() ? 1 : 0;
     }
-    return 0;
+    return CheckExitCode(totals);
 }

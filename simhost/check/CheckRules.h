@@ -4,26 +4,39 @@
 
 #include <string>
 
-#include "simhost/check/CheckAircraft.h"
+#include "simhost/check/CheckContext.h"
+#include "simhost/check/CheckReport.h"
 #include "simhost/lib/AircraftCfg.h"
 
-// atc_model, its naming, the configuration file and its values; true when the row's
-// configuration was read (row->hasConfig).
-bool CheckConfiguration(CheckContext* context, CheckRow* row);
-// Placement of the exit-point effects: unplaced exits, too few slots, missing effect files.
-void CheckEffects(CheckContext* context, const AircraftCfg& cfg, CheckRow* row);
+// What every rule of one livery is given: the run, the file read, the livery, and the
+// folder to name in a fix ("simhost --prepare FOLDER").
+struct CheckSubject {
+    CheckContext* context;
+    const AircraftCfg* cfg;
+    const CfgVariation* variation;
+    std::string aircraftFolder; // UTF-8
+};
+
+// atc_model, its naming, the configuration file and its values (with fraction-cut); true
+// when the row's configuration was read (row->hasConfig).
+bool CheckConfiguration(const CheckSubject& subject, const std::string& model, CheckRow* row);
+// Placement of the exit-point effects: unplaced exits, slots against what is needed (the
+// most the placement can use when there is no configuration), missing effect files; sets
+// row->visible.
+void CheckEffects(const CheckSubject& subject, CheckRow* row);
 
 // What the rules work out once per file: the outline and the centre of gravity of each
-// load weight, which every variation of the file shares.
+// load weight, which every livery of the file shares.
 struct CheckFileCache;
 CheckFileCache* NewFileCache(const AircraftCfg& cfg);
 void DeleteFileCache(CheckFileCache* cache);
-// Stations, weight against the useful load, the centre of gravity, exit points.
-void CheckPayload(CheckContext* context, const AircraftCfg& cfg, CheckFileCache* cache, CheckRow* row);
+// Stations (with or without a configuration), weight against the useful load, the centre
+// of gravity, exit points against the outline (with one).
+void CheckPayload(const CheckSubject& subject, CheckFileCache* cache, CheckRow* row);
+// atc_model in [General] and the livery with different values.
+void CheckAtcModelSources(const CheckSubject& subject, CheckRow* row);
 // smoke.N lines written in the successor's order lon, lat, vert (known by the engines).
-void CheckSmokeOrder(CheckContext* context, const AircraftCfg& cfg, CheckRow* row);
-// atc_model in [General] and the variation with different values.
-void CheckAtcModelSources(CheckContext* context, const AircraftCfg& cfg, const CfgVariation& v, CheckRow* row);
+void CheckSmokeOrder(const CheckSubject& subject, CheckRow* row);
 
 // Which stream and exit slot k of the placement carries: "stream 2 (side exit, mirrored)".
-std::string CheckStreamName(CheckLanguage language, const AircraftConfig& config, int k);
+std::string CheckStreamName(SimLanguage language, const AircraftConfig& config, int k);

@@ -17,7 +17,9 @@ std::string Fields(double a, double b, double c) {
 
 } // namespace
 
-void CheckSmokeOrder(CheckContext* context, const AircraftCfg& cfg, CheckRow* row) {
+void CheckSmokeOrder(const CheckSubject& subject, CheckRow* row) {
+    const AircraftCfg& cfg = *subject.cfg;
+    const SimLanguage language = subject.context->language;
     size_t found = 0;
     for (size_t k = 0; k < cfg.smokes.size(); k++) {
         const CfgSmoke& smoke = cfg.smokes[k];
@@ -35,19 +37,21 @@ void CheckSmokeOrder(CheckContext* context, const AircraftCfg& cfg, CheckRow* ro
         std::string rewritten = Fields(smoke.lat, smoke.vert, smoke.lon) + (name.empty() ? "" : ", " + name);
         std::string n = std::to_string(k);
         AddFinding(row, "warning", "successor-order",
-                   CheckSay(context->language,
+                   CheckSay(language,
                             "smoke.{}={} совпадает с двигателем engine.{} только при чтении «lon, lat, vert»: строка, "
                             "скорее всего, написана для симулятора-преемника (2006). Этот симулятор читает «vert, "
-                            "lon, lat» и ставит излучатель не туда. Перепишите строку: smoke.{}={}",
+                            "lon, lat» и ставит излучатель не туда",
                             "smoke.{}={} lies at engine.{} only when read 'lon, lat, vert': the line was most likely "
                             "written for the 2006 successor. This simulator reads 'vert, lon, lat' and puts the "
-                            "emitter elsewhere. Rewrite the line: smoke.{}={}",
-                            {n, written, std::to_string(engine), n, rewritten}));
+                            "emitter elsewhere",
+                            {n, written, std::to_string(engine)}),
+                   CheckSay(language, "перепишите строку: smoke.{}={}", "rewrite the line: smoke.{}={}",
+                            {n, rewritten}));
     }
     if (found > kLinesNamed) {
         AddFinding(row, "warning", "successor-order",
-                   CheckSay(context->language, "ещё строк smoke.N в порядке преемника: {}; перепишите их так же",
-                            "{} more smoke.N lines in the successor's order; rewrite them the same way",
-                            {std::to_string(found - kLinesNamed)}));
+                   CheckSay(language, "ещё строк smoke.N в порядке преемника: {}",
+                            "{} more smoke.N lines in the successor's order", {std::to_string(found - kLinesNamed)}),
+                   CheckSay(language, "перепишите их так же", "rewrite them the same way"));
     }
 }

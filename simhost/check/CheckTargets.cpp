@@ -3,6 +3,10 @@
 
 #include <windows.h>
 
+#include <string.h>
+
+#include <algorithm>
+
 #include "simhost/lib/SimAircraftFile.h"
 #include "simhost/lib/SimFiles.h"
 
@@ -25,14 +29,53 @@ static std::string Parent(const std::string& path) {
     return slash <= 2 ? path.substr(0, slash + 1) : path.substr(0, slash);
 }
 
-// Every `folder\*\aircraft.cfg`, one level down only, so that links that loop back cost
-// nothing; folders that cannot be listed are passed over.
-static void ListAircraftFiles(const std::string& folder, std::vector<std::string>* files) {
-    for (const std::string& name : SimSubfolders(folder)) {
-        std::string file = SimAircraftCfgInFolder(SimChildPath(folder, name));
-        if (!file.empty()) {
-            files->push_back(file);
+// What one folder below an Aircraft folder is to the check.
+static void AddAircraftFolder(const std::string& folder, const std::string& name, std::vector<CheckTarget>* entries) {
+    std::string child = SimChildPath(folder, name);
+    if (name.back() == '.' || name.back() == ' ') {
+        entries->push_back(CheckTarget{child, kTargetDotName}); // Windows drops the dot and finds another name
+        return;
+    }
+    std::string file = SimChildPath(child, "aircraft.cfg");
+    if (file.size() >= MAX_PATH) {
+        entries->push_back(CheckTarget{child, kTargetPathTooLong});
+        return;
+    }
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(file.c_str(), &found); // finds the name in any letter case
+    if (search == INVALID_HANDLE_VALUE) {
+        DWORD why = GetLastError();
+        if (why != ERROR_FILE_NOT_FOUND && why != ERROR_NO_MORE_FILES) {
+            entries->push_back(CheckTarget{child, kTargetUnlisted});
         }
+        return; // no aircraft.cfg: not an aircraft folder
+    }
+    FindClose(search);
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        entries->push_back(CheckTarget{SimChildPath(child, found.cFileName), kTargetFile});
+    }
+}
+
+// Every `folder\*\aircraft.cfg`, one level down only, so that links that loop back cost
+// nothing; the folder is listed once.
+static void ListAircraftFiles(const std::string& folder, std::vector<CheckTarget>* entries) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(SimChildPath(folder, "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && strcmp(found.cFileName, ".") != 0 &&
+            strcmp(found.cFileName, "..") != 0) {
+            names.push_back(found.cFileName);
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) < 0; });
+    for (const std::string& name : names) {
+        AddAircraftFolder(folder, name, entries);
     }
 }
 
@@ -52,22 +95,22 @@ static std::string FindSimulatorFolder(std::string folder) {
 
 bool FindCheckTargets(const std::string& path, const std::string& root, CheckTargets* targets,
                       std::string* error) {
-    targets->files.clear();
+    targets->entries.clear();
     targets->simulatorFolder.clear();
     std::string full = CheckFullPath(path);
     std::string start;
     if (SimIsFile(full)) {
-        targets->files.push_back(full);
+        targets->entries.push_back(CheckTarget{full, kTargetFile});
         start = Parent(full);
     } else if (SimIsFolder(full)) {
         start = full;
         std::string file = SimAircraftCfgInFolder(full);
         if (!file.empty()) {
-            targets->files.push_back(file);
+            targets->entries.push_back(CheckTarget{file, kTargetFile});
         } else if (SimIsFolder(SimChildPath(full, "Aircraft"))) {
-            ListAircraftFiles(SimChildPath(full, "Aircraft"), &targets->files);
+            ListAircraftFiles(SimChildPath(full, "Aircraft"), &targets->entries);
         } else {
-            ListAircraftFiles(full, &targets->files);
+            ListAircraftFiles(full, &targets->entries);
         }
     } else {
         *error = path;

@@ -22,3 +22,27 @@ bool PlacedExits(const AircraftConfig& config, int exits[4]) {
     }
     return placed;
 }
+
+int PlacedEffectCount(const AircraftConfig& config) {
+    int exits[kSavedSlotCount];
+    PlacedExits(config, exits);
+    int count = 0;
+    while (count < kSavedSlotCount && exits[count] != kPlacedNone) {
+        count++;
+    }
+    return count;
+}
+
+int MostPlacedEffects() {
+    int most = 0;
+    AircraftConfig config = {};
+    for (config.variant = kVariantParatroopers; config.variant <= kVariantFire; config.variant++) {
+        for (config.method = kMethodOneStream; config.method <= kMethodTwoStreams; config.method++) {
+            for (config.exitType = kExitRear; config.exitType <= kExitSideAndRear; config.exitType++) {
+                int count = PlacedEffectCount(config);
+                most = count > most ? count : most;
+            }
+        }
+    }
+    return most;
+}

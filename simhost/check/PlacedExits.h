@@ -16,3 +16,10 @@ enum PlacedExit {
 // Fills `exits` (one PlacedExit per slot, four slots); false, with every slot
 // kPlacedNone, when the configuration leaves the slots as they are.
 bool PlacedExits(const AircraftConfig& config, int exits[4]);
+
+// How many of the four slots the placement puts an effect into for this configuration
+// (0 when it leaves the slots as they are).
+int PlacedEffectCount(const AircraftConfig& config);
+// The most any configuration gets an effect placed: what an aircraft needs when its
+// configuration is not known yet.
+int MostPlacedEffects();

@@ -258,6 +258,44 @@ const SimTextRow kTexts[] = {
      "Move the exit points to the nearest places inside the aircraft's outline? They stay unsaved until Save."},
     {kTextViewFixCaption, "simhost — исправление",
      "simhost — fix"},
+    // The readiness check.
+    {kTextCheckUsage,
+     "использование: simhost.exe --check ПУТЬ [--root ПАПКА] [--json] [--lang ru|en]\n"
+     "\n"
+     "Проверяет, готовы ли самолёты к выброске модулем KFWS_Airdrop. ПУТЬ — файл aircraft.cfg,\n"
+     "папка самолёта, папка Aircraft или папка симулятора; --root называет папку симулятора,\n"
+     "если ПУТЬ лежит не в ней. Код выхода: 0 — все раскраски готовы, 1 — какая-то не готова,\n"
+     "2 — ничего не прочитано или неверный параметр.\n",
+     "usage: simhost.exe --check PATH [--root DIR] [--json] [--lang ru|en]\n"
+     "\n"
+     "Checks whether aircraft are ready for the drop with the KFWS_Airdrop module. PATH is an\n"
+     "aircraft.cfg, an aircraft folder, an Aircraft folder or a simulator folder; --root names\n"
+     "the simulator folder when PATH is not inside one. Exit code 0 every livery ready, 1 some\n"
+     "not ready, 2 nothing could be read or a bad option.\n"},
+    {kTextCheckBadOption, "неизвестный или неполный параметр «{}»", "unknown or incomplete option '{}'"},
+    {kTextCheckNeedsPath, "после --check нужен ПУТЬ", "--check needs a PATH"},
+    {kTextCheckNoSuchPath, "нет такого файла или папки: {}", "no such file or folder: {}"},
+    {kTextCheckCannotUseFolder, "папка недоступна: {}", "cannot use the folder {}"},
+    {kTextCheckNothingRead, "ни один файл aircraft.cfg не прочитан", "no aircraft.cfg could be read"},
+    {kTextCheckSimulatorFolder, "Папка симулятора: {}\n", "Simulator folder: {}\n"},
+    {kTextCheckNoSimulatorFolder,
+     "Папка симулятора не найдена: файлы конфигурации ищутся от текущей папки {}, файлы эффектов "
+     "не проверяются\n",
+     "Simulator folder not found: configuration files are looked for from the current folder {}, "
+     "effect files are not checked\n"},
+    {kTextCheckRowPlace, "  {}, [fltsim.{}]; station_load: {}, smoke: {}\n",
+     "  {}, [fltsim.{}]; station_load: {}, smoke: {}\n"},
+    {kTextCheckSeverityError, "ошибка", "error"},
+    {kTextCheckSeverityWarning, "предупреждение", "warning"},
+    {kTextCheckSeverityInfo, "сведения", "info"},
+    {kTextCheckReadyVisible, "  => готов, выброска будет видна\n", "  => ready, the drop will be visible\n"},
+    {kTextCheckReadyInvisible, "  => готов, но выброска не будет видна\n",
+     "  => ready, but the drop will not be visible\n"},
+    {kTextCheckNotReady, "  => не готов, выброска не будет видна\n",
+     "  => not ready, the drop will not be visible\n"},
+    {kTextCheckSummary,
+     "\nРаскрасок: {}, готовы: {}, выброска видна: {}; файлов прочитано: {}, не читается: {}\n",
+     "\nLiveries: {}, ready: {}, drop visible: {}; files read: {}, unreadable: {}\n"},
 };
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == kSimTextCount, "one row per text id");
 

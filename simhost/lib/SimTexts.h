@@ -114,6 +114,24 @@ enum SimTextId {
     kTextPrepareAssumed,     // the assumption when a variation has no configuration file
     kTextPrepareNothingFound, // PATH
     kTextPrepareBadOption,   // the option
+    // The readiness check (simhost --check): usage, headings, verdicts, errors. "{}" stands
+    // for a value the check puts in.
+    kTextCheckUsage,
+    kTextCheckBadOption,      // {} the option
+    kTextCheckNeedsPath,
+    kTextCheckNoSuchPath,     // {} the path
+    kTextCheckCannotUseFolder, // {} the folder
+    kTextCheckNothingRead,
+    kTextCheckSimulatorFolder,   // {} the folder
+    kTextCheckNoSimulatorFolder, // {} the current folder
+    kTextCheckRowPlace,          // {} file, {} N of [fltsim.N], {} stations, {} smoke lines
+    kTextCheckSeverityError,
+    kTextCheckSeverityWarning,
+    kTextCheckSeverityInfo,
+    kTextCheckReadyVisible,
+    kTextCheckReadyInvisible,
+    kTextCheckNotReady,
+    kTextCheckSummary, // {} liveries, {} ready, {} visible, {} files read, {} unreadable
     kSimTextCount
 };
 

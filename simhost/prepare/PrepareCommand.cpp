@@ -77,7 +77,14 @@ bool ParsePrepareOptions(int argc, char** argv, PrepareOptions* options, std::st
 bool RunPrepare(const PrepareOptions& options, std::vector<PrepareResult>* results) {
     CheckTargets targets;
     std::string missing;
-    if (!FindCheckTargets(options.path, options.root, &targets, &missing) || targets.files.empty()) {
+    if (!FindCheckTargets(options.path, options.root, &targets, &missing)) {
+        return false;
+    }
+    std::vector<std::string> files;
+    for (const CheckTarget& target : targets.entries) {
+        if (target.kind == kTargetFile) files.push_back(target.path);
+    }
+    if (files.empty()) {
         return false;
     }
     char previous[MAX_PATH * 4];
@@ -86,7 +93,7 @@ bool RunPrepare(const PrepareOptions& options, std::vector<PrepareResult>* resul
     // The configuration files are found as the module finds them, from the simulator folder;
     // without one, no variation has a configuration file and the most lines are written.
     bool moved = !targets.simulatorFolder.empty() && SetCurrentDirectoryA(targets.simulatorFolder.c_str());
-    for (const std::string& file : targets.files) {
+    for (const std::string& file : files) {
         if (options.undo) {
             results->push_back(UndoPrepareAircraftCfg(file));
         } else if (!moved && options.slots == 0) {

@@ -11,6 +11,7 @@
 #include "simhost/app/host/SyntheticInput.h"
 #include "simhost/app/scenario/ScenarioRun.h"
 #include "simhost/app/scenario/Transcript.h"
+#include "simhost/check/ModelNameRule.h"
 #include "simhost/lib/SimPicture.h"
 #include "simhost/lib/SimText.h"
 
@@ -26,6 +27,14 @@ void Require(bool done, const std::string& why) {
     if (!done) {
         ScenarioBroken(why);
     }
+}
+
+// The aircraft's configuration file, refused as the module refuses its model name.
+std::string ConfigPathOrBroken(const std::string& verb) {
+    std::string path, why;
+    HostRunOnUi([&] { ModelConfigPath(HostAircraftFile().spec.atcModel, kSimEnglish, &path, &why); });
+    Require(!path.empty(), verb + " refused: " + why);
+    return path;
 }
 
 // A menu item's command id by its captions, or -1 (for a submenu too).
@@ -139,19 +148,21 @@ void RunConfig(const SimScriptStep&) {
 }
 
 void RunEditConfig(const SimScriptStep& step) {
+    std::string path = ConfigPathOrBroken("edit-config");
     HostRunOnUi([&] {
+        if (path.empty()) return;
         CreateDirectoryA("Modules", nullptr);
         CreateDirectoryA("Modules/KestrelFieldWorks", nullptr);
         CreateDirectoryA("Modules/KestrelFieldWorks/KFWS_Airdrop", nullptr);
-        std::string path = HostConfigPath();
         WritePrivateProfileStringA("General", step.name.c_str(), Cp1251(step.value).c_str(), path.c_str());
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
     });
 }
 
 void RunRemoveConfig(const SimScriptStep&) {
+    std::string path = ConfigPathOrBroken("remove-config");
     HostRunOnUi([&] {
-        std::string path = HostConfigPath();
+        if (path.empty()) return;
         DeleteFileA(path.c_str());
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
     });

@@ -23,7 +23,7 @@ WindowCheck WindowCheckRun(const std::string& cfgPath, int fltsim, const std::st
     CheckOptions options;
     options.path = cfgPath;
     options.root = rootFolder;
-    options.language = SimCurrentLanguage() == kSimRussian ? kCheckRussian : kCheckEnglish;
+    options.language = SimCurrentLanguage();
     CheckReport report;
     if (!RunCheck(options, &report, &result.error)) {
         return result;

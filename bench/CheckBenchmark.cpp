@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "config/ConfigKeys.h"
 #include "simhost/check/CheckCommand.h"
 #include "simhost/check/CheckOutput.h"
 #include "simhost/lib/SimFiles.h"
@@ -36,6 +37,25 @@ void Write(const std::string& path, const std::string& text) {
 
 // An aircraft package as real ones look: two variations, four stations, four smoke
 // emitters, six contact points, the geometry; every other one has a configuration file.
+// A configuration of forty paratroopers in two streams through the rear exit, written
+// with the module's own key names.
+std::string ConfigText() {
+    int values[kConfigKeyCount] = {};
+    values[kKeyIndexVariant] = 1;
+    values[kKeyIndexNumber] = 40;
+    values[kKeyIndexMethod] = 2;
+    values[kKeyIndexType] = 1;
+    values[kKeyIndexRealism] = 1;
+    values[kKeyIndexVisual] = 1;
+    values[kKeyIndexDownY] = -1;
+    values[kKeyIndexDownZ] = -30;
+    std::string text = std::string("[") + kConfigSection + "]\n";
+    for (int k = 0; k < kConfigKeyCount; k++) {
+        text += std::string(kConfigKeys[k].name) + "=" + std::to_string(values[k]) + "\n";
+    }
+    return text;
+}
+
 std::vector<std::string> MakeSimulator(const std::string& root, int count) {
     SimRemoveTree(root);
     CreateDirectoryA(root.c_str(), nullptr);
@@ -64,10 +84,9 @@ std::vector<std::string> MakeSimulator(const std::string& root, int count) {
         files.push_back(folder + "\\aircraft.cfg");
         Write(files.back(), text);
         if (i % 2 == 0) {
-            Write(root + "\\Modules\\KestrelFieldWorks\\KFWS_Airdrop\\" + model + ".cfg",
-                  "[General]\nKFWS_Airdrop_variant=1\nKFWS_Airdrop_number=40\nKFWS_Airdrop_metod=2\n"
-                  "KFWS_Airdrop_type=1\nKFWS_Airdrop_realism=1\nKFWS_Airdrop_visual=1\nKFWS_Airdrop_down_x=0\n"
-                  "KFWS_Airdrop_down_y=-1\nKFWS_Airdrop_down_z=-30\n");
+            char path[kConfigPathSize];
+            ConfigFilePath(model.c_str(), path);
+            Write(root + "\\" + path, ConfigText());
         }
     }
     return files;

@@ -7,26 +7,14 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "config/ConfigKeys.h"
 #include "simhost/check/CheckRules.h"
 #include "simhost/check/ModelNameRule.h"
 #include "simhost/lib/SimText.h"
 
-namespace {
+static_assert(kCheckConfigKeys == kConfigKeyCount, "one text for each configuration key");
 
-// The keys in the order the module reads them, and the field each fills.
-struct ConfigKey {
-    const char* key;
-    int AircraftConfig::*whole;    // integer fields
-    double AircraftConfig::*point; // coordinates
-};
-const ConfigKey kKeys[kCheckConfigKeys] = {
-    {kKeyVariant, &AircraftConfig::variant, nullptr}, {kKeyNumber, &AircraftConfig::number, nullptr},
-    {kKeyMethod, &AircraftConfig::method, nullptr},   {kKeyType, &AircraftConfig::exitType, nullptr},
-    {kKeyRealism, &AircraftConfig::realism, nullptr}, {kKeyVisual, &AircraftConfig::visual, nullptr},
-    {kKeyLeftX, nullptr, &AircraftConfig::leftX},     {kKeyLeftY, nullptr, &AircraftConfig::leftY},
-    {kKeyLeftZ, nullptr, &AircraftConfig::leftZ},     {kKeyDownX, nullptr, &AircraftConfig::downX},
-    {kKeyDownY, nullptr, &AircraftConfig::downY},     {kKeyDownZ, nullptr, &AircraftConfig::downZ},
-};
+namespace {
 
 std::string Upper(std::string text) {
     if (!text.empty()) {
@@ -69,7 +57,7 @@ bool ReadSectionTexts(const char* path, std::string* texts) {
         const char* equals = strchr(line, '='); // a key without a value reads as empty
         std::string key = SimTrim(equals ? std::string(line, equals) : std::string(line));
         for (int k = 0; k < kCheckConfigKeys; k++) {
-            if (!found[k] && lstrcmpiA(key.c_str(), kKeys[k].key) == 0) {
+            if (!found[k] && lstrcmpiA(key.c_str(), kConfigKeys[k].name) == 0) {
                 std::string value = equals ? SimTrim(equals + 1) : std::string();
                 if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0]) {
                     value = value.substr(1, value.size() - 2);
@@ -105,15 +93,10 @@ const CheckModelState& ModelState(CheckContext* context, const std::string& mode
         for (int k = 0; state.fileState == 1 && k < kCheckConfigKeys; k++) {
             char value[kConfigValueSize];
             if (!whole) {
-                ReadConfigValue(path, kKeys[k].key, value);
+                ReadConfigValue(path, kConfigKeys[k].name, value);
                 state.texts[k] = value;
             }
-            int number = ParseConfigInt(state.texts[k].c_str());
-            if (kKeys[k].whole) {
-                state.config.*kKeys[k].whole = number;
-            } else {
-                state.config.*kKeys[k].point = (double)number;
-            }
+            StoreConfigKey(kConfigKeys[k], ParseConfigInt(state.texts[k].c_str()), &state.config);
         }
     }
     return context->models.emplace(model, state).first->second;
@@ -200,7 +183,7 @@ void CheckFractions(SimLanguage language, const CheckModelState& state, CheckRow
         AddFinding(row, "warning", "fraction-cut",
                    CheckSay(language, "{} записан как {}, а модуль читает только целое: {}",
                             "{} is written {}, and the module reads the whole number only: {}",
-                            {kKeys[k].key, CheckQuoted(CheckShown(language, state.texts[k])), std::to_string(used)}),
+                            {kConfigKeys[k].name, CheckQuoted(CheckShown(language, state.texts[k])), std::to_string(used)}),
                    CheckSay(language, "запишите целое число, например {} (ближайшее), конфигуратором или в файле",
                             "write a whole number, {} say (the nearest), with the configuration dialog or in the file",
                             {CheckNumber(nearest)}));

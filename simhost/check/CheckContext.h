@@ -10,14 +10,14 @@
 #include "config/ConfigFile.h"
 #include "simhost/lib/SimTexts.h"
 
-const int kCheckConfigKeys = 12;
+const int kCheckConfigKeys = 12; // the keys of config/ConfigKeys.h
 
 struct CheckModelState {
     int nameFault = kNameUsable; // CheckModelName
     bool reachable = false;      // the full path fits the profile functions
     int fileState = 0;           // CheckConfigFile: 0 or 1
     AircraftConfig config = {};  // as ReadAircraftConfig reads it
-    std::string texts[kCheckConfigKeys]; // each key's text as the module reads it, in its reading order
+    std::string texts[kCheckConfigKeys]; // each key's text as the module reads it, in the order of kConfigKeys
     std::string valuesText; // the config-values finding, made once for every livery of the model
 };
 

@@ -4,7 +4,6 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "config/ConfigKeys.h"
 #include "module/HostServices.h"
 
 const char kConfigSection[] = "General";
@@ -188,25 +187,3 @@ int ReadConfigInt(const char* path, const char* key) {
     return ReadConfigInt(path, key, value);
 }
 
-static void ReadKeyInto(const char* path, const ConfigKey& key, AircraftConfig* config) {
-    StoreConfigKey(key, ReadConfigInt(path, key.name), config);
-}
-
-void ReadConfigFile(const char* path, AircraftConfig* config) {
-    // In the table's order, but the amount is read right after the variant it belongs to.
-    for (int i = 0; i < kConfigKeyCount; i++) {
-        if (i == kKeyIndexNumber) {
-            continue;
-        }
-        ReadKeyInto(path, kConfigKeys[i], config);
-        if (i == kKeyIndexVariant) {
-            ReadKeyInto(path, kConfigKeys[kKeyIndexNumber], config);
-        }
-    }
-}
-
-void ReadAircraftConfig(const char* modelName, AircraftConfig* config) {
-    char path[kConfigPathSize];
-    ConfigFilePath(modelName, path);
-    ReadConfigFile(path, config);
-}

@@ -60,3 +60,28 @@ void StoreConfigKey(const ConfigKey& key, int value, AircraftConfig* config) {
         config->*key.coordinate = value;
     }
 }
+
+// Reading a whole file goes through the table (declared with the file's other helpers in
+// config/ConfigFile.h).
+static void ReadKeyInto(const char* path, const ConfigKey& key, AircraftConfig* config) {
+    StoreConfigKey(key, ReadConfigInt(path, key.name), config);
+}
+
+void ReadConfigFile(const char* path, AircraftConfig* config) {
+    // In the table's order, but the amount is read right after the variant it belongs to.
+    for (int i = 0; i < kConfigKeyCount; i++) {
+        if (i == kKeyIndexNumber) {
+            continue;
+        }
+        ReadKeyInto(path, kConfigKeys[i], config);
+        if (i == kKeyIndexVariant) {
+            ReadKeyInto(path, kConfigKeys[kKeyIndexNumber], config);
+        }
+    }
+}
+
+void ReadAircraftConfig(const char* modelName, AircraftConfig* config) {
+    char path[kConfigPathSize];
+    ConfigFilePath(modelName, path);
+    ReadConfigFile(path, config);
+}

@@ -212,7 +212,7 @@ TEST(PrepareTest, SuccessorOrderFinding) {
     } rows[] = {
         {"smoke.0=-41.9, -7.8, -1.5, fx_a\nsmoke.1=-1.5, -41.9, 7.8, fx_a\n",
          "smoke.0=-41.9, -7.8, -1.5, fx_a lies at engine.0 only when read 'lon, lat, vert'"},
-        {"smoke.0=-1.5, -41.9, -7.8, fx_a\nsmoke.1=-41.9, 7.8, -1.5, fx_a\n", "Rewrite the line: smoke.1=-1.5, -41.9, 7.8, fx_a"},
+        {"smoke.0=-1.5, -41.9, -7.8, fx_a\nsmoke.1=-41.9, 7.8, -1.5, fx_a\n", "rewrite the line: smoke.1=-1.5, -41.9, 7.8, fx_a"},
         {"smoke.0=-1.5, -41.9, -7.8, fx_a\nsmoke.1=-1.5, -41.9, 7.8, fx_a\n", ""},
     };
     for (const Row& row : rows) {

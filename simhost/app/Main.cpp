@@ -22,18 +22,11 @@
 #include "simhost/lib/SimConsole.h"
 #include "simhost/lib/SimFiles.h"
 #include "simhost/lib/SimScript.h"
+#include "simhost/lib/SimText.h"
 #include "simhost/lib/SimTexts.h"
 #include "simhost/prepare/PrepareCommand.h"
 
 namespace {
-
-std::wstring Wide(const std::string& utf8) {
-    int length = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
-    std::wstring wide(length > 0 ? (size_t)length : 1, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &wide[0], length);
-    wide.resize(wide.size() - 1);
-    return wide;
-}
 
 struct Options {
     std::string aircraft, script, dll, root, out, transcript, simulator;
@@ -48,7 +41,7 @@ struct Options {
 // double click, in a message box. Returns 2, the exit code of every such error.
 int Refuse(const Options& options, const std::string& what, bool withUsage = false) {
     if (options.doubleClicked) {
-        MessageBoxW(nullptr, Wide(what).c_str(), Wide(SimText(kTextCannotStart)).c_str(), MB_OK | MB_ICONERROR);
+        MessageBoxW(nullptr, SimWideFromUtf8(what).c_str(), SimWideFromUtf8(SimText(kTextCannotStart)).c_str(), MB_OK | MB_ICONERROR);
     } else {
         SimPrintError("simhost: " + what + "\n" + (withUsage ? std::string("\n") + SimText(kTextUsage) : std::string()));
     }

@@ -6,6 +6,7 @@
 #include <shlobj.h>
 
 #include "simhost/lib/SimFiles.h"
+#include "simhost/lib/SimText.h"
 #include "simhost/lib/SimTexts.h"
 
 namespace {
@@ -13,14 +14,6 @@ namespace {
 const wchar_t kSettingsKey[] = L"Software\\KestrelFieldWorks\\simhost";
 const wchar_t kFolderValue[] = L"SimulatorFolder";
 const char kToolsTail[] = "\\Modules\\KestrelFieldWorks\\Tools";
-
-std::wstring Wide(const std::string& utf8) {
-    int length = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
-    std::wstring wide(length > 0 ? (size_t)length : 1, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &wide[0], length);
-    wide.resize(wide.size() - 1);
-    return wide;
-}
 
 // The folder as the program's ANSI paths hold it.
 std::string Ansi(const std::wstring& wide) {
@@ -33,7 +26,7 @@ std::string Ansi(const std::wstring& wide) {
 
 std::string Pick() {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    std::wstring title = Wide(SimText(kTextPickSimulatorFolder));
+    std::wstring title = SimWideFromUtf8(SimText(kTextPickSimulatorFolder));
     BROWSEINFOW browse = {};
     browse.lpszTitle = title.c_str();
     browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;

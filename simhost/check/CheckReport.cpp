@@ -12,28 +12,14 @@ bool CheckRow::Ready() const {
     return true;
 }
 
-static std::string Fill(const char* pattern, const std::vector<std::string>& args) {
-    std::string text;
-    size_t next = 0;
-    for (const char* p = pattern; *p != '\0'; p++) {
-        if (p[0] == '{' && p[1] == '}') {
-            text += next < args.size() ? args[next] : std::string();
-            next++;
-            p++;
-        } else {
-            text += *p;
-        }
-    }
-    return text;
-}
 
 std::string CheckSay(SimLanguage language, const char* russian, const char* english,
                      const std::vector<std::string>& args) {
-    return Fill(language == kSimRussian ? russian : english, args);
+    return SimFillText(language == kSimRussian ? russian : english, args);
 }
 
 std::string CheckSayText(SimLanguage language, SimTextId id, const std::vector<std::string>& args) {
-    return Fill(SimTextIn(language, id), args);
+    return SimFillText(SimTextIn(language, id), args);
 }
 
 std::string CheckNumber(double value) {

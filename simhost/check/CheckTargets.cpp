@@ -59,21 +59,7 @@ static void AddAircraftFolder(const std::string& folder, const std::string& name
 // Every `folder\*\aircraft.cfg`, one level down only, so that links that loop back cost
 // nothing; the folder is listed once.
 static void ListAircraftFiles(const std::string& folder, std::vector<CheckTarget>* entries) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(SimChildPath(folder, "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
-        return;
-    }
-    do {
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && strcmp(found.cFileName, ".") != 0 &&
-            strcmp(found.cFileName, "..") != 0) {
-            names.push_back(found.cFileName);
-        }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) < 0; });
+    std::vector<std::string> names = SimSubfolders(folder);
     for (const std::string& name : names) {
         AddAircraftFolder(folder, name, entries);
     }

@@ -99,3 +99,11 @@ bool SimParseFlagWord(const std::string& word, bool* flag) {
     }
     return false;
 }
+
+std::wstring SimWideFromUtf8(const std::string& utf8) {
+    int length = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
+    std::wstring wide(length > 0 ? (size_t)length : 1, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &wide[0], length);
+    wide.resize(wide.size() - 1);
+    return wide;
+}

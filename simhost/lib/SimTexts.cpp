@@ -341,16 +341,23 @@ const char* SimTextIn(SimLanguage language, SimTextId id) {
 
 const char* SimText(SimTextId id) { return SimTextIn(g_language, id); }
 
-std::string SimTextWith(SimTextId id, std::initializer_list<std::string> values) {
-    std::string text = SimText(id);
-    size_t at = 0;
-    for (const std::string& value : values) {
-        at = text.find("{}", at);
-        if (at == std::string::npos) break;
-        text.replace(at, 2, value);
-        at += value.size();
+std::string SimFillText(const char* pattern, const std::vector<std::string>& values) {
+    std::string text;
+    size_t next = 0;
+    for (const char* c = pattern; *c != '\0'; c++) {
+        if (c[0] == '{' && c[1] == '}') {
+            text += next < values.size() ? values[next] : std::string();
+            next++;
+            c++;
+        } else {
+            text += *c;
+        }
     }
     return text;
+}
+
+std::string SimTextWith(SimTextId id, std::initializer_list<std::string> values) {
+    return SimFillText(SimText(id), std::vector<std::string>(values));
 }
 
 std::string SimTextInCurrentLanguage(const std::string& utf8) {

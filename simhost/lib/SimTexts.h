@@ -5,6 +5,10 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
+
+#include <initializer_list>
+#include <string>
 
 enum SimLanguage { kSimRussian, kSimEnglish };
 
@@ -141,6 +145,8 @@ const char* SimText(SimTextId id);
 const char* SimTextIn(SimLanguage language, SimTextId id);
 // The text in the current language with each "{}" replaced by the next of `values`.
 std::string SimTextWith(SimTextId id, std::initializer_list<std::string> values);
+// `pattern` with each "{}" replaced by the next of `values` (by nothing once they run out).
+std::string SimFillText(const char* pattern, const std::vector<std::string>& values);
 // A text of the table in either language (a script may name simhost's own menus in
 // either) as the current language has it; any other text unchanged.
 std::string SimTextInCurrentLanguage(const std::string& utf8);

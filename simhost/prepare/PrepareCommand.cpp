@@ -12,20 +12,6 @@
 namespace {
 
 // The text with each "{}" replaced by the next argument.
-std::string Fill(const char* pattern, const std::vector<std::string>& args) {
-    std::string text;
-    size_t next = 0;
-    for (const char* c = pattern; *c; c++) {
-        if (c[0] == '{' && c[1] == '}') {
-            text += next < args.size() ? args[next] : std::string();
-            next++;
-            c++;
-        } else {
-            text += *c;
-        }
-    }
-    return text;
-}
 
 std::string Lines(const std::vector<int>& numbers) {
     std::string text;
@@ -115,23 +101,23 @@ std::string PrepareResultText(const PrepareResult& r, SimLanguage language) {
     std::string needed = std::to_string(r.needed);
     switch (r.outcome) {
     case kPrepareAdded:
-        return Fill(SimTextIn(language, kTextPrepareAdded), {path, Lines(r.added), needed, assumed, kPrepareBackupName});
+        return SimFillText(SimTextIn(language, kTextPrepareAdded), {path, Lines(r.added), needed, assumed, kPrepareBackupName});
     case kPrepareAlready:
-        return Fill(SimTextIn(language, kTextPrepareAlready), {path, std::to_string(r.present), needed, assumed});
+        return SimFillText(SimTextIn(language, kTextPrepareAlready), {path, std::to_string(r.present), needed, assumed});
     case kPrepareRestored:
-        return Fill(SimTextIn(language, kTextPrepareRestored), {path, kPrepareBackupName});
+        return SimFillText(SimTextIn(language, kTextPrepareRestored), {path, kPrepareBackupName});
     case kPrepareNoBackup:
-        return Fill(SimTextIn(language, kTextPrepareNoBackup), {path, kPrepareBackupName});
+        return SimFillText(SimTextIn(language, kTextPrepareNoBackup), {path, kPrepareBackupName});
     case kPrepareReadOnly:
-        return Fill(SimTextIn(language, kTextPrepareReadOnly), {path});
+        return SimFillText(SimTextIn(language, kTextPrepareReadOnly), {path});
     case kPrepareInUse:
-        return Fill(SimTextIn(language, kTextPrepareInUse), {path});
+        return SimFillText(SimTextIn(language, kTextPrepareInUse), {path});
     case kPrepareBrokenLine:
-        return Fill(SimTextIn(language, kTextPrepareBrokenLine), {path, std::to_string(r.brokenLine)});
+        return SimFillText(SimTextIn(language, kTextPrepareBrokenLine), {path, std::to_string(r.brokenLine)});
     case kPrepareUnreadable:
-        return Fill(SimTextIn(language, kTextPrepareUnreadable), {path, r.detail});
+        return SimFillText(SimTextIn(language, kTextPrepareUnreadable), {path, r.detail});
     default:
-        return Fill(SimTextIn(language, kTextPrepareFailed), {path, r.detail});
+        return SimFillText(SimTextIn(language, kTextPrepareFailed), {path, r.detail});
     }
 }
 
@@ -158,12 +144,12 @@ int RunPrepareCommand(int argc, char** argv) {
         }
     }
     if (!parsed) {
-        SimPrintError(Fill(SimText(kTextPrepareBadOption), {bad}) + "\n\n" + SimText(kTextPrepareUsage));
+        SimPrintError(SimFillText(SimText(kTextPrepareBadOption), {bad}) + "\n\n" + SimText(kTextPrepareUsage));
         return 2;
     }
     std::vector<PrepareResult> results;
     if (!RunPrepare(options, &results)) {
-        SimPrintError(Fill(SimText(kTextPrepareNothingFound), {SimCp1251ToUtf8(options.path)}) + "\n");
+        SimPrintError(SimFillText(SimText(kTextPrepareNothingFound), {SimCp1251ToUtf8(options.path)}) + "\n");
         return 2;
     }
     std::string out;

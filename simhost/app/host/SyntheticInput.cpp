@@ -118,6 +118,10 @@ bool InputClick(const std::string& name, bool inMessageBox, std::string* why) {
             *why = "no control '" + name + "'";
             return;
         }
+        // The dialog is owned by the host window and so lies above it; Wine without a window
+        // manager does not always keep that order after the host window repaints its panels,
+        // and a click meant for the dialog would land on the host window beneath.
+        SetWindowPos(owner, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         RECT box;
         GetWindowRect(control, &box);
         centre.x = (box.left + box.right) / 2;

@@ -38,14 +38,7 @@ CheckRow UnreadableFolderRow(SimLanguage language, const CheckTarget& target) {
 
 } // namespace
 
-bool IsCheckCommand(int argc, char** argv) {
-    for (int i = 1; i < argc; i++) {
-        if (std::string(argv[i]) == "--check") {
-            return true;
-        }
-    }
-    return false;
-}
+bool IsCheckCommand(int argc, char** argv) { return SimHasArgument(argc, argv, "--check"); }
 
 bool ParseCheckOptions(int argc, char** argv, CheckOptions* options, std::string* error) {
     for (int i = 1; i + 1 < argc; i++) {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string.h>
+
 #include <ctype.h>
 #include <math.h>
 #include <stdio.h>
@@ -106,4 +108,13 @@ std::wstring SimWideFromUtf8(const std::string& utf8) {
     MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &wide[0], length);
     wide.resize(wide.size() - 1);
     return wide;
+}
+
+bool SimHasArgument(int argc, char** argv, const char* name) {
+    for (int i = 1; i < argc; i++) {
+        if (strcmp(argv[i], name) == 0) {
+            return true;
+        }
+    }
+    return false;
 }

@@ -11,6 +11,8 @@ bool SimUtf8ToCp1251(const std::string& utf8, std::string* cp1251);
 std::wstring SimCp1251ToWide(const std::string& cp1251);
 std::string SimUtf8FromWide(const std::wstring& wide);
 std::wstring SimWideFromUtf8(const std::string& utf8);
+// Whether the command line holds the word `name` (after the program's name).
+bool SimHasArgument(int argc, char** argv, const char* name);
 
 // A number as people write it: up to three decimals, trailing zeros dropped ("550",
 // "551.155", "-3", "0").

@@ -23,14 +23,7 @@ std::string Lines(const std::vector<int>& numbers) {
 
 } // namespace
 
-bool IsPrepareCommand(int argc, char** argv) {
-    for (int i = 1; i < argc; i++) {
-        if (std::string(argv[i]) == "--prepare") {
-            return true;
-        }
-    }
-    return false;
-}
+bool IsPrepareCommand(int argc, char** argv) { return SimHasArgument(argc, argv, "--prepare"); }
 
 bool ParsePrepareOptions(int argc, char** argv, PrepareOptions* options, std::string* bad) {
     for (int i = 1; i < argc; i++) {

@@ -1,6 +1,6 @@
 // simhost's window: the rule that places the views' labels, and the exit points moved
 // with real mouse input (SendInput), saved with Ctrl+S and dropped with Отменить, in a
-// host window drawn by the window's own code.
+// host window drawn by the window's own code; the prepare command offered as a fix.
 #include <windows.h>
 
 #include <math.h>
@@ -12,11 +12,16 @@
 
 #include "TestSupport.h"
 #include "simhost/app/window/HostView.h"
+#include "simhost/app/window/HostWindowState.h"
 #include "simhost/app/window/LabelPlacement.h"
+#include "simhost/app/window/PrepareOffer.h"
 #include "simhost/app/window/ViewLayout.h"
 #include "simhost/app/window/ViewMarks.h"
 #include "simhost/lib/SimAircraftFile.h"
+#include "simhost/lib/SimLines.h"
+#include "simhost/lib/SimText.h"
 #include "simhost/lib/SimTexts.h"
+#include "simhost/prepare/Prepare.h"
 
 namespace {
 
@@ -298,6 +303,87 @@ TEST_F(WindowTest, CancelDropsTheMovesAndASaveWithoutAFileCreatesIt) {
               "KFWS_Airdrop_left_x=0\r\nKFWS_Airdrop_left_y=0\r\nKFWS_Airdrop_left_z=0\r\n"
               "KFWS_Airdrop_down_x=0\r\nKFWS_Airdrop_down_y=-3\r\nKFWS_Airdrop_down_z=-6\r\n",
               ReadWholeFile(ConfigPathOf(kModel)));
+}
+
+// Answers each message box of this thread while it lives: Yes where there is one, else OK,
+// keeping what each said.
+class BoxAnswerer {
+public:
+    BoxAnswerer() {
+        Current() = this;
+        timer_ = SetTimer(nullptr, 0, 20, OnTimer);
+    }
+    ~BoxAnswerer() {
+        KillTimer(nullptr, timer_);
+        Current() = nullptr;
+    }
+    std::vector<std::wstring> said;
+
+private:
+    static BoxAnswerer*& Current() {
+        static BoxAnswerer* current = nullptr;
+        return current;
+    }
+    static BOOL CALLBACK OnWindow(HWND box, LPARAM) {
+        wchar_t name[16] = L"";
+        GetClassNameW(box, name, 16);
+        int answer = GetDlgItem(box, IDYES) ? IDYES : IDOK;
+        if (wcscmp(name, L"#32770") != 0 || !IsWindowVisible(box) || !GetDlgItem(box, answer)) {
+            return TRUE;
+        }
+        std::wstring text;
+        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t line[1024] = L"";
+            GetClassNameW(child, name, 16);
+            if (_wcsicmp(name, L"Static") == 0 && GetWindowTextW(child, line, 1024) > 0) {
+                text += line;
+            }
+        }
+        Current()->said.push_back(text);
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+        return FALSE;
+    }
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+        if (Current()) {
+            EnumThreadWindows(GetCurrentThreadId(), OnWindow, 0);
+        }
+    }
+    UINT_PTR timer_;
+};
+
+// An aircraft without smoke lines: the window's check offers the prepare command as the
+// fix; agreed to, the question named the file and the copy, the lines are there, the copy
+// is the old file and the check, run again by itself, misses no slot.
+TEST_F(WindowTest, ThePrepareFixAddsTheSmokeLinesAndTheCheckThenMissesNone) {
+    std::string folder = root_->Path() + "\\Aircraft\\NoSmoke";
+    CreateDirectoryA((root_->Path() + "\\Aircraft").c_str(), nullptr);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    std::string cfg = folder + "\\aircraft.cfg";
+    std::string transport = ReadWholeFile(kTransport + "/aircraft.cfg"), original;
+    SimLineReader lines(transport);
+    for (SimLine line; lines.Next(&line);) {
+        if (transport.compare(line.begin, 6, "smoke.") != 0) {
+            original += transport.substr(line.begin, line.end - line.begin) + "\r\n";
+        }
+    }
+    WriteWholeFile(cfg, original);
+    Open(cfg);
+    auto fixOf = [](const char* code) {
+        for (const WindowFinding& finding : HostWindow().check.check.findings) {
+            if (finding.code == code) return (int)finding.fix;
+        }
+        return -1;
+    };
+    ASSERT_EQ(kFixPrepare, fixOf("no-effect-slots"));
+    BoxAnswerer answerer;
+    EXPECT_TRUE(PrepareOffer(window_, cfg));
+    ASSERT_EQ(2u, answerer.said.size());
+    EXPECT_NE(std::wstring::npos, answerer.said[0].find(SimCp1251ToWide(PrepareBackupPath(cfg))));
+    EXPECT_EQ(original, ReadWholeFile(PrepareBackupPath(cfg)));
+    EXPECT_NE(std::string::npos, ReadWholeFile(cfg).find("smoke.0="));
+    Paint();
+    EXPECT_EQ(-1, fixOf("no-effect-slots"));
+    EXPECT_EQ(-1, fixOf("too-few-effect-slots"));
 }
 
 } // namespace

@@ -3,10 +3,12 @@
 
 #include "simhost/SimHost.h"
 #include "simhost/app/window/HostView.h"
+#include "simhost/app/window/PrepareOffer.h"
 #include "simhost/app/window/ViewPaint.h"
 #include "simhost/app/host/AircraftMenu.h"
 #include "simhost/app/host/AircraftSource.h"
 #include "simhost/app/host/HostAircraft.h"
+#include "simhost/app/host/HostLog.h"
 #include "simhost/app/host/HostObserver.h"
 #include "simhost/app/host/HostThread.h"
 #include "simhost/lib/SimTexts.h"
@@ -14,6 +16,20 @@
 namespace {
 
 const WPARAM kCmdExit = 40001; // "Выход" in the host's own menu
+
+// Adds the smoke.N lines the drop needs to the user aircraft's aircraft.cfg, when the person
+// agrees, and reads the aircraft again so that its new effect slots are there.
+void PrepareUserAircraft(HWND window) {
+    if (!HostHasAircraft() || !HostAircraftFile().spec.cfg || HostAircraftFile().cfgPath.empty()) {
+        return;
+    }
+    std::string path = HostAircraftFile().cfgPath;
+    int fltsim = HostAircraftFile().fltsim;
+    std::string error;
+    if (PrepareOffer(window, path) && !HostUseAircraft(path, fltsim, &error)) {
+        HostLog("cannot read the aircraft again: " + error);
+    }
+}
 
 WNDPROC& HostProc() {
     static WNDPROC proc = nullptr;
@@ -59,6 +75,10 @@ LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (AircraftMenuCommand(wParam)) {
             return 0;
         }
+        if (wParam == kHostCmdPrepare) {
+            PrepareUserAircraft(window);
+            return 0;
+        }
         if (wParam == kCmdExit) {
             DestroyWindow(window);
             return 0;
@@ -102,7 +122,7 @@ void HostWindowDress(HWND main) {
     Main() = main;
     HostProc() = (WNDPROC)SetWindowLongPtrA(main, GWLP_WNDPROC, (LONG_PTR)HostWindowProc);
     SetWindowPos(main, nullptr, 0, 0, kHostViewWidth, kHostViewHeight, SWP_NOMOVE | SWP_NOZORDER);
-    AircraftMenuCreate(main);
+    AircraftMenuCreate(main, kHostCmdPrepare);
     AircraftMenuMark(AircraftSourceIndexOf(HostAircraftFile().cfgPath, HostAircraftFile().fltsim));
     HostViewCreateControls(main);
     HostViewSetFlags(main, HostAircraftFile().spec.onGround, HostAircraftFile().spec.parkingBrake);

@@ -92,6 +92,7 @@ const SimTextRow kTexts[] = {
     {kTextMenuFlight, "Полёт", "Flight"},
     {kTextMenuExit, "Выход", "Exit"},
     {kTextMenuAircraft, "Самолёт", "Aircraft"},
+    {kTextMenuPrepare, "Подготовить к выброске (строки smoke.N)…", "Prepare for the drop (smoke.N lines)…"},
     {kTextPickSimulatorFolder, "Выберите папку симулятора (в ней лежат Aircraft и Modules)",
      "Choose the simulator folder (the one holding Aircraft and Modules)"},
     {kTextCannotStart, "simhost не может начать работу", "simhost cannot start"},
@@ -258,6 +259,13 @@ const SimTextRow kTexts[] = {
      "Move the exit points to the nearest places inside the aircraft's outline? They stay unsaved until Save."},
     {kTextViewFixCaption, "simhost — исправление",
      "simhost — fix"},
+    {kTextViewPrepareQuestion,
+     "В файл\n{}\nбудут добавлены строки smoke.N, которыми модуль показывает выброску. Остальное в файле не меняется.\n"
+     "Прежний файл сохраняется рядом как\n{}\n(simhost --prepare --undo возвращает его).\n\nПодготовить самолёт?",
+     "The smoke.N lines the module shows the drop with will be added to\n{}\nNothing else in the file changes.\n"
+     "The file as it is now is kept beside it as\n{}\n(simhost --prepare --undo puts it back).\n\nPrepare the aircraft?"},
+    {kTextViewPrepareCaption, "simhost — подготовка самолёта",
+     "simhost — preparing the aircraft"},
     // The readiness check.
     {kTextCheckUsage,
      "использование: simhost.exe --check ПУТЬ [--root ПАПКА] [--json] [--lang ru|en]\n"

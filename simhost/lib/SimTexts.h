@@ -42,6 +42,7 @@ enum SimTextId {
     kTextMenuFlight,
     kTextMenuExit,
     kTextMenuAircraft,
+    kTextMenuPrepare,
     kTextPickSimulatorFolder,
     kTextCannotStart,
     kTextCentreOfGravity,
@@ -102,6 +103,8 @@ enum SimTextId {
     kTextViewFixConfigurator,
     kTextViewFixInside,
     kTextViewFixCaption,
+    kTextViewPrepareQuestion, // the aircraft.cfg, the copy kept beside it
+    kTextViewPrepareCaption,
     // The scenario runner: the transcript's own words, step errors.
     // Preparing aircraft (simhost --prepare): usage, one line per file ("{}" takes the
     // arguments in order: the file first).

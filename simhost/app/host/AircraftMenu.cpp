@@ -16,6 +16,11 @@ HMENU& Popup() {
     return popup;
 }
 
+UINT& PrepareCommand() {
+    static UINT command = 0;
+    return command;
+}
+
 std::wstring Wide(const std::string& utf8) {
     int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), (int)utf8.size(), nullptr, 0);
     std::wstring wide((size_t)(length > 0 ? length : 0), L'\0');
@@ -34,7 +39,7 @@ void MarkUserAircraft(HostAircraftChange change) {
 
 } // namespace
 
-void AircraftMenuCreate(HWND window) {
+void AircraftMenuCreate(HWND window, UINT prepareCommand) {
     const std::vector<SimListedAircraft>& catalogue = AircraftSourceCatalogue();
     HMENU bar = GetMenu(window);
     if (catalogue.empty() || !bar) {
@@ -44,8 +49,11 @@ void AircraftMenuCreate(HWND window) {
     for (size_t i = 0; i < catalogue.size(); i++) {
         AppendMenuW(popup, MF_STRING, kFirstId + i, Wide(catalogue[i].title).c_str());
     }
+    AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(popup, MF_STRING, prepareCommand, Wide(SimText(kTextMenuPrepare)).c_str());
     AppendMenuW(bar, MF_POPUP, (UINT_PTR)popup, Wide(SimText(kTextMenuAircraft)).c_str());
     Popup() = popup;
+    PrepareCommand() = prepareCommand;
     HostAircraftListen(MarkUserAircraft);
     DrawMenuBar(window);
 }
@@ -68,10 +76,12 @@ void AircraftMenuMark(int index) {
     if (!popup) {
         return;
     }
-    int count = GetMenuItemCount(popup);
+    int count = (int)AircraftSourceCatalogue().size();
     for (int i = 0; i < count; i++) {
         CheckMenuItem(popup, (UINT)i, MF_BYPOSITION | (i == index ? MF_CHECKED : MF_UNCHECKED));
     }
+    bool fromCfg = HostHasAircraft() && HostAircraftFile().spec.cfg && !HostAircraftFile().cfgPath.empty();
+    EnableMenuItem(popup, PrepareCommand(), MF_BYCOMMAND | (fromCfg ? MF_ENABLED : MF_GRAYED));
 }
 
 bool HostUseListedAircraft(int index, std::string* error) {

@@ -1,6 +1,8 @@
 // The host's own aircraft selection: a top-level menu «Самолёт» beside the module's,
 // listing every variation of the simulator folder's aircraft by title, the user
-// aircraft ticked. Choosing one switches the user aircraft as the simulator does.
+// aircraft ticked. Choosing one switches the user aircraft as the simulator does. Below
+// them, the window's command that prepares the user aircraft, greyed while the user
+// aircraft has no aircraft.cfg.
 // Called on the user-interface thread.
 #pragma once
 
@@ -8,9 +10,9 @@
 
 #include <string>
 
-// Adds the menu to the window's menu bar (nothing without a catalogue); from then on
-// it ticks whichever aircraft is the user's.
-void AircraftMenuCreate(HWND window);
+// Adds the menu to the window's menu bar (nothing without a catalogue), with command
+// `prepareCommand` at its end; from then on it ticks whichever aircraft is the user's.
+void AircraftMenuCreate(HWND window, UINT prepareCommand);
 // Handles a WM_COMMAND of one of its items: true when it was one.
 bool AircraftMenuCommand(WPARAM wParam);
 // Ticks catalogue entry `index` (-1: none).

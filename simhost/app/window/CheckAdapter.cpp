@@ -13,6 +13,9 @@ CheckFixKind FixFor(const std::string& code) {
     if (code == "exit-point-outside") {
         return kFixMoveInside;
     }
+    if (code == "no-effect-slots" || code == "too-few-effect-slots") {
+        return kFixPrepare;
+    }
     return kFixNone;
 }
 

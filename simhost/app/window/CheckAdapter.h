@@ -10,6 +10,7 @@ enum CheckFixKind {
     kFixNone,
     kFixOpenConfigurator, // the module's configuration dialog creates the file
     kFixMoveInside,       // the exit points moved into the aircraft's outline (unsaved)
+    kFixPrepare,          // the smoke.N lines added to aircraft.cfg (the prepare command)
 };
 
 struct WindowFinding {

@@ -37,7 +37,8 @@ void CheckPanelFollow(CheckPanel* panel, const HostViewModel& model, const std::
         return;
     }
     panel->fltsim = model.file->fltsim;
-    std::string key = model.file->cfgPath + "|" + std::to_string(model.file->fltsim) + "|" + configPath + "|" +
+    std::string key = model.file->cfgPath + "|" + FileStamp(model.file->cfgPath) + "|" +
+                      std::to_string(model.file->fltsim) + "|" + configPath + "|" +
                       FileStamp(configPath) + "|" + std::to_string((int)SimCurrentLanguage());
     if (!force && key == panel->key) {
         return;

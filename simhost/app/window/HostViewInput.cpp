@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "simhost/app/window/HostWindowState.h"
+#include "simhost/app/window/PrepareOffer.h"
 #include "simhost/app/window/ViewLayout.h"
 #include "simhost/app/window/ViewPaint.h"
 #include "simhost/lib/SimText.h"
@@ -94,6 +95,11 @@ void OfferFix(HWND window, int finding) {
         return;
     }
     CheckFixKind fix = s.check.check.findings[(size_t)finding].fix;
+    if (fix == kFixPrepare) {
+        // The host's own command, which asks naming the file and the copy.
+        PostMessageW(window, WM_COMMAND, MAKEWPARAM(kHostCmdPrepare, 0), 0);
+        return;
+    }
     SimTextId question = fix == kFixOpenConfigurator ? kTextViewFixConfigurator : kTextViewFixInside;
     if (fix == kFixNone ||
         MessageBoxW(window, ViewSay(question).c_str(), ViewSay(kTextViewFixCaption).c_str(),

@@ -11,6 +11,7 @@
 #include "simhost/app/host/HostLog.h"
 #include "simhost/app/host/HostObserver.h"
 #include "simhost/app/host/HostThread.h"
+#include "simhost/lib/SimText.h"
 #include "simhost/lib/SimTexts.h"
 
 namespace {
@@ -110,8 +111,8 @@ void FollowAircraft(HostAircraftChange change) {
 // nothing goes.
 void SpeakMenus(HWND main) {
     HMENU bar = GetMenu(main);
-    ModifyMenuW(bar, 0, MF_BYPOSITION | MF_POPUP, (UINT_PTR)GetSubMenu(bar, 0), ViewWide(SimText(kTextMenuFlight)).c_str());
-    ModifyMenuW(GetSubMenu(bar, 0), kCmdExit, MF_BYCOMMAND | MF_STRING, kCmdExit, ViewWide(SimText(kTextMenuExit)).c_str());
+    ModifyMenuW(bar, 0, MF_BYPOSITION | MF_POPUP, (UINT_PTR)GetSubMenu(bar, 0), SimWideFromUtf8(SimText(kTextMenuFlight)).c_str());
+    ModifyMenuW(GetSubMenu(bar, 0), kCmdExit, MF_BYCOMMAND | MF_STRING, kCmdExit, SimWideFromUtf8(SimText(kTextMenuExit)).c_str());
     DeleteMenu(bar, 1, MF_BYPOSITION);
 }
 
@@ -127,5 +128,5 @@ void HostWindowDress(HWND main) {
     HostViewCreateControls(main);
     HostViewSetFlags(main, HostAircraftFile().spec.onGround, HostAircraftFile().spec.parkingBrake);
     HostAircraftListen(FollowAircraft);
-    SetWindowTextW(main, ViewWide(SimText(kTextWindowTitle)).c_str());
+    SetWindowTextW(main, SimWideFromUtf8(SimText(kTextWindowTitle)).c_str());
 }

@@ -5,6 +5,7 @@
 #include "simhost/app/host/HostAircraft.h"
 #include "simhost/app/host/HostDescription.h"
 #include "simhost/app/host/HostLog.h"
+#include "simhost/lib/SimText.h"
 #include "simhost/lib/SimTexts.h"
 
 namespace {
@@ -19,15 +20,6 @@ HMENU& Popup() {
 UINT& PrepareCommand() {
     static UINT command = 0;
     return command;
-}
-
-std::wstring Wide(const std::string& utf8) {
-    int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), (int)utf8.size(), nullptr, 0);
-    std::wstring wide((size_t)(length > 0 ? length : 0), L'\0');
-    if (length > 0) {
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), (int)utf8.size(), &wide[0], length);
-    }
-    return wide;
 }
 
 void MarkUserAircraft(HostAircraftChange change) {
@@ -47,11 +39,11 @@ void AircraftMenuCreate(HWND window, UINT prepareCommand) {
     }
     HMENU popup = CreatePopupMenu();
     for (size_t i = 0; i < catalogue.size(); i++) {
-        AppendMenuW(popup, MF_STRING, kFirstId + i, Wide(catalogue[i].title).c_str());
+        AppendMenuW(popup, MF_STRING, kFirstId + i, SimWideFromUtf8(catalogue[i].title).c_str());
     }
     AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(popup, MF_STRING, prepareCommand, Wide(SimText(kTextMenuPrepare)).c_str());
-    AppendMenuW(bar, MF_POPUP, (UINT_PTR)popup, Wide(SimText(kTextMenuAircraft)).c_str());
+    AppendMenuW(popup, MF_STRING, prepareCommand, SimWideFromUtf8(SimText(kTextMenuPrepare)).c_str());
+    AppendMenuW(bar, MF_POPUP, (UINT_PTR)popup, SimWideFromUtf8(SimText(kTextMenuAircraft)).c_str());
     Popup() = popup;
     PrepareCommand() = prepareCommand;
     HostAircraftListen(MarkUserAircraft);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "simhost/app/window/ViewPaint.h"
+#include "simhost/lib/SimText.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ void CheckPanelDraw(HDC dc, const RECT& box, CheckPanel* panel) {
     }
     const WindowCheck& check = panel->check;
     if (!check.ran) {
-        ViewText(dc, x, y, ViewSay(kTextViewCheckFailed, {ViewWide(check.error)}), kError, font);
+        ViewText(dc, x, y, ViewSay(kTextViewCheckFailed, {SimWideFromUtf8(check.error)}), kError, font);
         return;
     }
     // The verdict first, so that it shows however narrow the panel.
@@ -74,7 +75,7 @@ void CheckPanelDraw(HDC dc, const RECT& box, CheckPanel* panel) {
     for (size_t i = 0; i < check.findings.size() && y < box.bottom - 12; i++) {
         const WindowFinding& finding = check.findings[i];
         COLORREF colour = finding.severity == "error" ? kError : finding.severity == "warning" ? kWarning : kDim;
-        std::wstring text = L"\x2022 " + ViewWide(finding.text);
+        std::wstring text = L"\x2022 " + SimWideFromUtf8(finding.text);
         if (finding.fix != kFixNone) {
             text += L"  " + ViewSay(kTextViewCheckFix);
         }

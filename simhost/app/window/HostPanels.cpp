@@ -31,7 +31,7 @@ void HostPanelAircraft(HDC dc, const RECT& box, const HostViewModel& model) {
     if (!model.file) {
         return;
     }
-    ViewText(dc, x, y, ViewWide(model.file->title), kText, ViewGetFonts().bold);
+    ViewText(dc, x, y, SimWideFromUtf8(model.file->title), kText, ViewGetFonts().bold);
     y += 20;
     std::wstring modelName = SimCp1251ToWide(model.file->spec.atcModel);
     ViewText(dc, x, y, L"atc_model: " + (modelName.empty() ? ViewSay(kTextViewEmptyModel) : L"\"" + modelName + L"\""),
@@ -98,7 +98,7 @@ void HostPanelStations(HDC dc, const RECT& box, const HostViewModel& model) {
         int row = (int)i % rows;
         std::wstring name;
         if (named && i < model.file->stationNames.size() && !model.file->stationNames[i].empty()) {
-            name = L" " + ViewWide(model.file->stationNames[i]);
+            name = L" " + SimWideFromUtf8(model.file->stationNames[i]);
         }
         int left = x + column * columnWidth;
         ViewTextIn(dc, {left, y + row * rowHeight, left + columnWidth - 6, y + (row + 1) * rowHeight},
@@ -124,7 +124,7 @@ void HostPanelEffectFiles(HDC dc, const RECT& box, const HostViewModel& model) {
         COLORREF colour = effect.file.exists ? kText : RGB(255, 60, 60);
         std::string line = EffectFileDescribe(effect.file, effect.name);
         line = line.substr(line.find('\\') + 1); // the heading names the folder
-        ViewTextIn(dc, {x, y, box.right - 4, y + 17}, std::to_wstring(effect.slot) + L"  " + ViewWide(line), colour,
+        ViewTextIn(dc, {x, y, box.right - 4, y + 17}, std::to_wstring(effect.slot) + L"  " + SimWideFromUtf8(line), colour,
                    ViewGetFonts().small);
         y += 17;
     }

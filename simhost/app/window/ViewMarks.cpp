@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "simhost/app/window/ViewPaint.h"
+#include "simhost/lib/SimText.h"
 
 namespace {
 
@@ -213,7 +214,7 @@ void ViewDrawExits(HDC dc, const ViewMapping& map, const std::vector<ExitPoint>&
     int outsideCount = 0;
     for (size_t i = 0; i < exits.size(); i++) {
         bool out = i < outside.size() && outside[i];
-        std::wstring label = ViewWide(exits[i].label);
+        std::wstring label = SimWideFromUtf8(exits[i].label);
         if (out) {
             note += (note.empty() ? L"" : L", ") + label;
             outsideCount++;

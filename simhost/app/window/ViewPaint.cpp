@@ -14,15 +14,6 @@ ViewFonts& ViewGetFonts() {
     return fonts;
 }
 
-std::wstring ViewWide(const std::string& utf8) {
-    int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), (int)utf8.size(), nullptr, 0);
-    std::wstring wide((size_t)length, L'\0');
-    if (length > 0) {
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), (int)utf8.size(), &wide[0], length);
-    }
-    return wide;
-}
-
 void ViewText(HDC dc, int x, int y, const std::wstring& text, COLORREF color, HFONT font) {
     SelectObject(dc, font);
     SetTextColor(dc, color);
@@ -48,12 +39,12 @@ void ViewFrame(HDC dc, const RECT& box, COLORREF color) {
 }
 
 std::wstring ViewNumber(double value) {
-    return ViewWide(SimFormatNumber(value));
+    return SimWideFromUtf8(SimFormatNumber(value));
 }
 
 
 std::wstring ViewSay(SimTextId id, const std::vector<std::wstring>& args) {
-    std::wstring text = ViewWide(SimText(id));
+    std::wstring text = SimWideFromUtf8(SimText(id));
     size_t from = 0;
     for (const std::wstring& arg : args) {
         size_t at = text.find(L"{}", from);

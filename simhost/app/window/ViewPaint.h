@@ -24,7 +24,6 @@ struct ViewFonts {
 };
 
 ViewFonts& ViewGetFonts(void);
-std::wstring ViewWide(const std::string& utf8);
 void ViewText(HDC dc, int x, int y, const std::wstring& text, COLORREF color, HFONT font);
 // One line of text inside a box, cut with an ellipsis where it does not fit.
 void ViewTextIn(HDC dc, RECT box, const std::wstring& text, COLORREF color, HFONT font);

@@ -96,7 +96,7 @@ inline std::string Escaped(const std::string& text, size_t limit) {
     return text.size() > limit ? shown + "..." : shown;
 }
 
-// One line that tools/stress.sh collects for the README: "FIGURE name: text".
+// One line that tools/stress.sh collects for docs/reliability.md: "FIGURE name: text".
 inline void PrintFigure(const std::string& name, const std::string& text) {
     printf("FIGURE %s: %s\n", name.c_str(), text.c_str());
     fflush(stdout);

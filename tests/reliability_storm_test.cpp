@@ -100,7 +100,7 @@ struct Model {
     bool slotsSaved = false;
     int savedFrom = -1;
     std::set<int> borrowed; // aircraft whose slots may hold the module's writes until a restore
-    std::set<int> tainted;  // aircraft whose own slot contents were saved over (see the README)
+    std::set<int> tainted;  // aircraft whose own slot contents were saved over (see docs/reliability.md)
 
     std::vector<std::string> texts;
     std::vector<std::pair<int, double>> stations;

@@ -29,6 +29,8 @@ for fx in "$ROOT"/release/effects/*.fx; do crlf "$fx" "$MAIN/Effects/$(basename 
 python3 "$ROOT/release/make_textures.py" "$MAIN/Effects/Texture"
 
 # The guides as HTML pages, with the pictures they show, and the example configuration.
+# --unsafe keeps the guides' own anchors (<a id="..."></a> in headings), which their links
+# point at: cmark-gfm gives headings no ids of its own.
 for lang in ru en; do
   md=$ROOT/docs/user-guide.$lang.md
   title=$(sed -n '1s/^# *//p' "$md" | sed "s/^KFWS_Airdrop /KFWS_Airdrop $VERSION /")
@@ -37,7 +39,7 @@ for lang in ru en; do
     printf '<title>%s</title>\n' "$title"
     cat "$ROOT/release/text/guide-style.html"
     printf '</head>\n<body>\n'
-    cmark-gfm --extension table --extension autolink "$md" |
+    cmark-gfm --unsafe --extension table --extension autolink "$md" |
       sed -e "1s|^<h1>KFWS_Airdrop |<h1>KFWS_Airdrop $VERSION |" \
           -e 's|href="\(user-guide\.[a-z]*\)\.md|href="\1.html|g'
     printf '</body>\n</html>\n'

@@ -107,6 +107,9 @@ TEST(AircraftSource, AFolderWithABrokenPackageOrNoneIsRefused) {
 
 // ---- The start without options and the scratch copy of a scenario ----
 
+#include <shlobj.h>
+
+#include "simhost/app/ModuleFile.h"
 #include "simhost/app/ScratchSimulator.h"
 #include "simhost/app/StartFolder.h"
 #include "simhost/lib/SimFiles.h"
@@ -140,6 +143,57 @@ TEST(StartFolder, ToolsLayoutThenRememberedFolder) {
     EXPECT_EQ(StartFolderChoose(root.Path() + "\\bare"), chosen);
     StartFolderForget();
     EXPECT_EQ(StartFolderRemembered(), "");
+    // Nothing remembered, from the unpacked zip's Tools: the example simulator beside it.
+    std::string tools = SimChildPath(root.Path(), "Tools");
+    for (const char* folder : {"Tools", "Tools\\simulator", "Tools\\simulator\\Aircraft"}) {
+        CreateDirectoryA(SimChildPath(root.Path(), folder).c_str(), nullptr);
+    }
+    EXPECT_EQ(StartFolderChoose(tools), SimChildPath(tools, "simulator"));
+}
+
+// The module simhost loads without --dll: the simulator's own when installed into one,
+// the zip's Modules one level up, else the one beside it; none there names the likeliest.
+TEST(ModuleFile, InstalledThenUnpackedZipThenBesideItself) {
+    const struct {
+        const char* program;
+        const char* modules; // the KFWS_Airdrop.dll files present, ';' between them
+        const char* loaded;
+    } layouts[] = {
+        {"sim\\Modules\\KestrelFieldWorks\\Tools",
+         "sim\\Modules;sim\\Modules\\KestrelFieldWorks\\Tools;sim\\Modules\\KestrelFieldWorks\\Modules",
+         "sim\\Modules"},
+        {"sim\\modules\\kestrelfieldworks\\tools\\", "sim\\Modules", "sim\\Modules"},
+        {"sim\\Modules\\KestrelFieldWorks\\Tools", "", "sim\\Modules"},
+        {"zip\\Tools", "zip\\Modules;zip\\Tools", "zip\\Modules"},
+        {"zip/Tools/", "zip\\Modules", "zip\\Modules"},
+        {"sim\\Modules\\KestrelFieldWorks\\Tools", "sim\\Modules\\KestrelFieldWorks\\Tools",
+         "sim\\Modules\\KestrelFieldWorks\\Tools"},
+        {"build", "build", "build"},
+        {"build", "", "build"},
+    };
+    for (const auto& layout : layouts) {
+        SCOPED_TRACE(layout.program);
+        ScratchRoot root;
+        std::string modules = layout.modules;
+        for (size_t start = 0; start < modules.size();) {
+            size_t end = modules.find(';', start);
+            end = end == std::string::npos ? modules.size() : end;
+            std::string folder = modules.substr(start, end - start);
+            int made = SHCreateDirectoryExA(nullptr, SimChildPath(root.Path(), folder).c_str(), nullptr);
+            ASSERT_TRUE(made == ERROR_SUCCESS || made == ERROR_ALREADY_EXISTS) << folder;
+            WriteWholeFile(SimChildPath(folder, "KFWS_Airdrop.dll"), "MZ");
+            start = end + 1;
+        }
+        std::string loaded = ModuleFileFor(SimChildPath(root.Path(), layout.program));
+        for (char& c : loaded) {
+            c = (char)tolower((unsigned char)c);
+        }
+        std::string expected = SimChildPath(SimChildPath(root.Path(), layout.loaded), "KFWS_Airdrop.dll");
+        for (char& c : expected) {
+            c = (char)tolower((unsigned char)c);
+        }
+        EXPECT_EQ(loaded, expected);
+    }
 }
 
 // The copy a scenario flies lists the same aircraft as the folder it copies.

@@ -105,9 +105,11 @@ TEST(AircraftSource, AFolderWithABrokenPackageOrNoneIsRefused) {
 
 } // namespace
 
-// ---- The start without options and the scratch copy of a scenario ----
+// ---- The start without options, the module loaded and the scratch copy of a scenario ----
 
 #include <shlobj.h>
+
+#include <vector>
 
 #include "simhost/app/ModuleFile.h"
 #include "simhost/app/ScratchSimulator.h"
@@ -154,45 +156,31 @@ TEST(StartFolder, ToolsLayoutThenRememberedFolder) {
 // The module simhost loads without --dll: the simulator's own when installed into one,
 // the zip's Modules one level up, else the one beside it; none there names the likeliest.
 TEST(ModuleFile, InstalledThenUnpackedZipThenBesideItself) {
+    const char kInstalled[] = "sim\\Modules\\KestrelFieldWorks\\Tools";
     const struct {
         const char* program;
-        const char* modules; // the KFWS_Airdrop.dll files present, ';' between them
+        std::vector<const char*> modules; // the folders holding a KFWS_Airdrop.dll
         const char* loaded;
     } layouts[] = {
-        {"sim\\Modules\\KestrelFieldWorks\\Tools",
-         "sim\\Modules;sim\\Modules\\KestrelFieldWorks\\Tools;sim\\Modules\\KestrelFieldWorks\\Modules",
-         "sim\\Modules"},
-        {"sim\\modules\\kestrelfieldworks\\tools\\", "sim\\Modules", "sim\\Modules"},
-        {"sim\\Modules\\KestrelFieldWorks\\Tools", "", "sim\\Modules"},
-        {"zip\\Tools", "zip\\Modules;zip\\Tools", "zip\\Modules"},
-        {"zip/Tools/", "zip\\Modules", "zip\\Modules"},
-        {"sim\\Modules\\KestrelFieldWorks\\Tools", "sim\\Modules\\KestrelFieldWorks\\Tools",
-         "sim\\Modules\\KestrelFieldWorks\\Tools"},
-        {"build", "build", "build"},
-        {"build", "", "build"},
+        {kInstalled, {"sim\\Modules", kInstalled, "sim\\Modules\\KestrelFieldWorks\\Modules"}, "sim\\Modules"},
+        {"sim\\modules\\kestrelfieldworks\\tools\\", {"sim\\Modules"}, "sim\\Modules"},
+        {kInstalled, {kInstalled}, kInstalled},
+        {kInstalled, {}, "sim\\Modules"},
+        {"zip\\Tools", {"zip\\Modules", "zip\\Tools"}, "zip\\Modules"},
+        {"zip/Tools/", {"zip\\Modules"}, "zip\\Modules"},
+        {"build", {"build"}, "build"},
+        {"build", {}, "build"},
     };
     for (const auto& layout : layouts) {
         SCOPED_TRACE(layout.program);
         ScratchRoot root;
-        std::string modules = layout.modules;
-        for (size_t start = 0; start < modules.size();) {
-            size_t end = modules.find(';', start);
-            end = end == std::string::npos ? modules.size() : end;
-            std::string folder = modules.substr(start, end - start);
-            int made = SHCreateDirectoryExA(nullptr, SimChildPath(root.Path(), folder).c_str(), nullptr);
-            ASSERT_TRUE(made == ERROR_SUCCESS || made == ERROR_ALREADY_EXISTS) << folder;
+        for (const char* folder : layout.modules) {
+            SHCreateDirectoryExA(nullptr, SimChildPath(root.Path(), folder).c_str(), nullptr);
             WriteWholeFile(SimChildPath(folder, "KFWS_Airdrop.dll"), "MZ");
-            start = end + 1;
         }
         std::string loaded = ModuleFileFor(SimChildPath(root.Path(), layout.program));
-        for (char& c : loaded) {
-            c = (char)tolower((unsigned char)c);
-        }
         std::string expected = SimChildPath(SimChildPath(root.Path(), layout.loaded), "KFWS_Airdrop.dll");
-        for (char& c : expected) {
-            c = (char)tolower((unsigned char)c);
-        }
-        EXPECT_EQ(loaded, expected);
+        EXPECT_EQ(lstrcmpiA(loaded.c_str(), expected.c_str()), 0) << loaded;
     }
 }
 

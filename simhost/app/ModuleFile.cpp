@@ -22,7 +22,10 @@ std::string ModuleFileFor(const std::string& programFolder) {
     std::string simulator = StartFolderOfLayout(folder);
     std::string installed = simulator.empty() ? std::string() : SimChildPath(simulator, kModulesModule);
     size_t slash = folder.find_last_of('\\');
-    std::string unpacked = slash == std::string::npos ? std::string() : SimChildPath(folder.substr(0, slash), kModulesModule);
+    std::string unpacked;
+    if (slash != std::string::npos) {
+        unpacked = SimChildPath(folder.substr(0, slash), kModulesModule);
+    }
     for (const std::string& candidate : {installed, unpacked, beside}) {
         if (!candidate.empty() && SimIsFile(candidate)) {
             return candidate;

@@ -10,5 +10,5 @@
 //   <folder>\..\Modules\KFWS_Airdrop.dll (the release zip unpacked: Tools\ beside Modules\);
 //   <folder>\KFWS_Airdrop.dll (the build folder).
 // When none exists: the simulator's module in the installed layout, else the one beside
-// simhost, so that the error names the file that was looked for first.
+// simhost, so that the error names the module that the layout calls for.
 std::string ModuleFileFor(const std::string& programFolder);

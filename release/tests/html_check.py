@@ -59,7 +59,8 @@ def verdict(browser, page, width, profile):
     command = [browser, '--headless', '--no-sandbox', '--disable-gpu', '--hide-scrollbars', '--mute-audio',
                '--no-first-run', '--user-data-dir=' + profile, '--window-size=%d,900' % width,
                '--virtual-time-budget=5000', '--dump-dom', 'file://' + os.path.abspath(page)]
-    run = subprocess.run(command, capture_output=True, text=True, timeout=120)
+    env = dict(os.environ, HOME=os.environ.get('HOME') or profile)  # Chromium keeps files under HOME
+    run = subprocess.run(command, capture_output=True, text=True, timeout=120, env=env)
     found = re.search(r'<pre id="kfws-verdict">(.*?)</pre>', run.stdout, re.S)
     if not found:
         return ['Chromium gave no verdict (exit code %d): %s' % (run.returncode, run.stderr.strip()[-500:])]

@@ -3,8 +3,10 @@
 # zip alike, and writes the installer's file lists from that layout:
 #   OUT/stage/main   the module, the effect files and bitmaps, the guides (HTML) with
 #                    their pictures and the example configuration file
-#   OUT/stage/tools  simhost with a copy of the module, the example aircraft, the example
-#                    simulator folder (when the tree has one) and the scenarios
+#   OUT/stage/tools  simhost (without a module of its own: it loads the simulator's
+#                    Modules\KFWS_Airdrop.dll), the example aircraft, the example simulator
+#                    folder and the scenarios, under Modules/KestrelFieldWorks/Tools as the
+#                    installer puts them (the zip carries that folder as a top folder Tools)
 #   OUT/nsis/<part>-install.nsh, -delete.nsh, -rmdir.nsh   one line per folder or file
 # Usage: release/stage.sh SOURCE_ROOT BUILD_DIR OUT
 set -euo pipefail
@@ -40,8 +42,7 @@ for lang in ru en; do
     cat "$ROOT/release/text/guide-style.html"
     printf '</head>\n<body>\n'
     cmark-gfm --unsafe --extension table --extension autolink "$md" |
-      sed -e "1s|^<h1>KFWS_Airdrop |<h1>KFWS_Airdrop $VERSION |" \
-          -e 's|href="\(user-guide\.[a-z]*\)\.md|href="\1.html|g'
+      sed -e "1s|^<h1>KFWS_Airdrop |<h1>KFWS_Airdrop $VERSION |"
     printf '</body>\n</html>\n'
   } >"$MAIN/$KFW/Docs/user-guide.$lang.html"
   { grep -o '!\[[^]]*\]([^)]*)' "$md" || true; } | sed 's/.*](\([^)]*\))/\1/' | while read -r pic; do
@@ -51,9 +52,11 @@ for lang in ru en; do
   done
 done
 cp "$ROOT/examples/Modules/KestrelFieldWorks/KFWS_Airdrop/"*.cfg "$MAIN/$KFW/Docs/"
+# Headings with ids, links to the pages as shipped, none to files that are not.
+python3 "$ROOT/release/guide_html.py" "$MAIN/$KFW/Docs"
 
-# The tools for aircraft makers: simhost finds the module beside itself.
-cp "$BUILD_DIR/simhost.exe" "$BUILD_DIR/KFWS_Airdrop.dll" "$TOOLS/$KFW/Tools/"
+# The tools for aircraft makers; simhost uses the simulator's module, no copy of its own.
+cp "$BUILD_DIR/simhost.exe" "$TOOLS/$KFW/Tools/"
 for f in "$ROOT"/examples/aircraft/*.aircraft; do crlf "$f" "$TOOLS/$KFW/Tools/aircraft/$(basename "$f")"; done
 for f in "$ROOT"/simhost/scenarios/*.script; do crlf "$f" "$TOOLS/$KFW/Tools/scenarios/$(basename "$f")"; done
 "$ROOT/tools/simulator-copy.sh" "$ROOT/examples/simulator" "$TOOLS/$KFW/Tools/simulator" --unconfigured

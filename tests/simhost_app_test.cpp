@@ -105,8 +105,13 @@ TEST(AircraftSource, AFolderWithABrokenPackageOrNoneIsRefused) {
 
 } // namespace
 
-// ---- The start without options and the scratch copy of a scenario ----
+// ---- The start without options, the module loaded and the scratch copy of a scenario ----
 
+#include <shlobj.h>
+
+#include <vector>
+
+#include "simhost/app/ModuleFile.h"
 #include "simhost/app/ScratchSimulator.h"
 #include "simhost/app/StartFolder.h"
 #include "simhost/lib/SimFiles.h"
@@ -140,6 +145,43 @@ TEST(StartFolder, ToolsLayoutThenRememberedFolder) {
     EXPECT_EQ(StartFolderChoose(root.Path() + "\\bare"), chosen);
     StartFolderForget();
     EXPECT_EQ(StartFolderRemembered(), "");
+    // Nothing remembered, from the unpacked zip's Tools: the example simulator beside it.
+    std::string tools = SimChildPath(root.Path(), "Tools");
+    for (const char* folder : {"Tools", "Tools\\simulator", "Tools\\simulator\\Aircraft"}) {
+        CreateDirectoryA(SimChildPath(root.Path(), folder).c_str(), nullptr);
+    }
+    EXPECT_EQ(StartFolderChoose(tools), SimChildPath(tools, "simulator"));
+}
+
+// The module simhost loads without --dll: the simulator's own when installed into one,
+// the zip's Modules one level up, else the one beside it; none there names the likeliest.
+TEST(ModuleFile, InstalledThenUnpackedZipThenBesideItself) {
+    const char kInstalled[] = "sim\\Modules\\KestrelFieldWorks\\Tools";
+    const struct {
+        const char* program;
+        std::vector<const char*> modules; // the folders holding a KFWS_Airdrop.dll
+        const char* loaded;
+    } layouts[] = {
+        {kInstalled, {"sim\\Modules", kInstalled, "sim\\Modules\\KestrelFieldWorks\\Modules"}, "sim\\Modules"},
+        {"sim\\modules\\kestrelfieldworks\\tools\\", {"sim\\Modules"}, "sim\\Modules"},
+        {kInstalled, {kInstalled}, kInstalled},
+        {kInstalled, {}, "sim\\Modules"},
+        {"zip\\Tools", {"zip\\Modules", "zip\\Tools"}, "zip\\Modules"},
+        {"zip/Tools/", {"zip\\Modules"}, "zip\\Modules"},
+        {"build", {"build"}, "build"},
+        {"build", {}, "build"},
+    };
+    for (const auto& layout : layouts) {
+        SCOPED_TRACE(layout.program);
+        ScratchRoot root;
+        for (const char* folder : layout.modules) {
+            SHCreateDirectoryExA(nullptr, SimChildPath(root.Path(), folder).c_str(), nullptr);
+            WriteWholeFile(SimChildPath(folder, "KFWS_Airdrop.dll"), "MZ");
+        }
+        std::string loaded = ModuleFileFor(SimChildPath(root.Path(), layout.program));
+        std::string expected = SimChildPath(SimChildPath(root.Path(), layout.loaded), "KFWS_Airdrop.dll");
+        EXPECT_EQ(lstrcmpiA(loaded.c_str(), expected.c_str()), 0) << loaded;
+    }
 }
 
 // The copy a scenario flies lists the same aircraft as the folder it copies.

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Makes the release in out/package/: KFWS_Airdrop-<version>.zip, laid out as the
-# simulator's folder (Modules\, Effects\, Effects\Texture\, Modules\KestrelFieldWorks\Docs\,
-# simhost in Modules\KestrelFieldWorks\Tools\) with ПРОЧТИ.txt and README.txt at its top,
-# and beside it the setup program KFWS_Airdrop-<version>-setup.exe. Both come from the
-# release tree the build lays out in BUILD_DIR/release. Called by ./dev package.
+# Makes the release in out/package/: KFWS_Airdrop-<version>.zip and beside it the setup
+# program KFWS_Airdrop-<version>-setup.exe, both from the release tree the build lays out in
+# BUILD_DIR/release. The zip holds ПРОЧТИ.txt and README.txt at its top; Modules\ and
+# Effects\, exactly what a manual installation copies into the simulator's folder; and
+# Tools\, the aircraft makers' tools (simhost, which then loads ..\Modules\KFWS_Airdrop.dll),
+# kept outside the simulator. Called by ./dev package.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -20,7 +21,8 @@ done
 
 rm -rf "$STAGE" "$OUT/$NAME.zip" "$OUT/$NAME-setup.exe"
 mkdir -p "$STAGE"
-cp -r "$RELEASE/stage/main/." "$RELEASE/stage/tools/." "$STAGE/"
+cp -r "$RELEASE/stage/main/." "$STAGE/"
+cp -r "$RELEASE/stage/tools/Modules/KestrelFieldWorks/Tools" "$STAGE/Tools"
 # The notes at the top: UTF-8 with a byte-order mark and Windows line ends, for Notepad.
 note() { { printf '\357\273\277'; sed -e "s/@VERSION@/$VERSION/g" -e 's/\r\?$/\r/' "$1"; } >"$2"; }
 note "$ROOT/release/text/readme.ru.txt" "$STAGE/ПРОЧТИ.txt"
@@ -28,7 +30,7 @@ note "$ROOT/release/text/readme.en.txt" "$STAGE/README.txt"
 
 # Names stored as UTF-8 with the flag that says so (Windows shows ПРОЧТИ.txt as such).
 LC_ALL=C.UTF-8 bsdtar --format zip --options zip:hdrcharset=UTF-8 -C "$STAGE" -cf "$OUT/$NAME.zip" \
-  ПРОЧТИ.txt README.txt Modules Effects
+  ПРОЧТИ.txt README.txt Modules Effects Tools
 cp "$RELEASE/$NAME-setup.exe" "$OUT/"
 rm -rf "$STAGE"
 echo "[package] $OUT/$NAME.zip"

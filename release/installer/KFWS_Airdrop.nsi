@@ -253,6 +253,9 @@ Section "Uninstall"
   Call un.KFWS_ReadRecord
   !include "${GEN}\main-delete.nsh"
   !include "${GEN}\tools-delete.nsh"
+  ; Earlier versions put a copy of the module beside simhost; the record of an installation
+  ; updated since still lists it.
+  !insertmacro KFWS_Remove "${KFW}\Tools\KFWS_Airdrop.dll"
   ${If} $KFWS_STUCK != ""
     DetailPrint "$(UnStuck)$KFWS_STUCK"
     MessageBox MB_OK|MB_ICONSTOP "$(UnStuck)$KFWS_STUCK" /SD IDOK

@@ -45,6 +45,21 @@ TEST_F(InstallerTest, FoundThroughEachRegistryEntryInstallsKeepsConfigurationAnd
 
         ASSERT_EQ(RunSetup(way.tools ? " /TOOLS" : ""), 0);
         CheckInstalled(sim, way.tools);
+        if (way.tools) {
+            // As an earlier version left it: a copy of the module beside simhost, recorded.
+            std::string copy = sim + "\\Modules\\KestrelFieldWorks\\Tools\\KFWS_Airdrop.dll";
+            EXPECT_FALSE(FileExists(copy));
+            std::string bytes = ReadWholeFile(sim + "\\Modules\\KFWS_Airdrop.dll");
+            WriteWholeFile(copy, bytes);
+            using Crc32 = DWORD(WINAPI*)(DWORD, const BYTE*, INT);
+            auto crc32 = (Crc32)(void*)GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlComputeCrc32");
+            char crc[16];
+            wsprintfA(crc, "%08X", crc32(0, (const BYTE*)bytes.data(), (INT)bytes.size()));
+            std::string record = sim + "\\Modules\\KestrelFieldWorks\\KFWS_Airdrop setup.ini";
+            ASSERT_TRUE(WritePrivateProfileStringA("Files", "Modules\\KestrelFieldWorks\\Tools\\KFWS_Airdrop.dll", crc,
+                                                   record.c_str()));
+            WritePrivateProfileStringA(nullptr, nullptr, nullptr, record.c_str());
+        }
 
         // The pilot's configuration files survive a second installation byte for byte.
         WriteConfigs(sim);

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "simhost/app/HostWindow.h"
+#include "simhost/app/ModuleFile.h"
 #include "simhost/app/ScratchSimulator.h"
 #include "simhost/app/StartFolder.h"
 #include "simhost/app/host/AircraftSource.h"
@@ -129,7 +130,7 @@ std::string ProgramFolder() {
 // Runs the host with the options read; returns the exit code.
 int RunHost(Options options) {
     // Every path is made absolute before the current folder becomes the simulator folder.
-    options.dll = options.dll.empty() ? ProgramFolder() + "KFWS_Airdrop.dll" : FullPath(options.dll);
+    options.dll = options.dll.empty() ? ModuleFileFor(ProgramFolder()) : FullPath(options.dll);
     const bool scenario = !options.script.empty();
     std::string scratch; // a folder of this run's own, removed at the end
     if (!options.simulator.empty()) {

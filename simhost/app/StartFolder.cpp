@@ -105,5 +105,10 @@ std::string StartFolderChoose(const std::string& programFolder) {
     if (!folder.empty() && SimIsFolder(folder)) {
         return folder;
     }
+    // The release zip unpacked: Tools\simulator, the example simulator folder.
+    folder = SimChildPath(programFolder, "simulator");
+    if (SimIsFolder(SimChildPath(folder, "Aircraft"))) {
+        return folder;
+    }
     return Pick();
 }

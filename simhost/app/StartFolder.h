@@ -1,8 +1,10 @@
 // The simulator folder of a start without options, as a double click on simhost.exe
 // gives: the simulator folder simhost lies in when it lies in the release's
 // Modules\KestrelFieldWorks\Tools folder; else the folder chosen the last time
-// (HKCU\Software\KestrelFieldWorks\simhost, value SimulatorFolder); else one the person
-// picks. The folder is remembered once the host has found aircraft in it.
+// (HKCU\Software\KestrelFieldWorks\simhost, value SimulatorFolder); else the example
+// simulator folder beside simhost (`simulator`, as in the release zip's Tools folder) when
+// it holds Aircraft; else one the person picks. The folder is remembered once the host has
+// found aircraft in it.
 #pragma once
 
 #include <string>

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "MessageBoxWatcher.h"
 #include "TestSupport.h"
 #include "dialog/ConfigDialog.h"
 #include "module/HostHandles.h"
@@ -56,74 +57,6 @@ inline void Click(HWND dialog, int id) {
 inline void TypeInto(HWND dialog, int id, const char* text) {
     SetWindowTextA(GetDlgItem(dialog, id), text);
 }
-
-// One message box as the pilot saw it.
-struct SeenMessageBox {
-    std::string caption; // Windows-1251
-    std::string text;    // Windows-1251
-    HWND owner;
-    bool hasIcon;
-    HICON icon;
-    std::vector<int> buttons; // ids of the visible buttons
-};
-
-// Answers every message box of this thread with OK while it lives, recording what it showed.
-// A thread timer fires inside the box's own message loop.
-class MessageBoxWatcher {
-public:
-    MessageBoxWatcher() {
-        Current() = this;
-        timer_ = SetTimer(nullptr, 0, 20, OnTimer);
-    }
-    ~MessageBoxWatcher() {
-        KillTimer(nullptr, timer_);
-        Current() = nullptr;
-    }
-    const std::vector<SeenMessageBox>& Seen() const { return seen_; }
-
-private:
-    static MessageBoxWatcher*& Current() {
-        static MessageBoxWatcher* current = nullptr;
-        return current;
-    }
-    static BOOL CALLBACK OnWindow(HWND window, LPARAM) {
-        char className[16] = "";
-        GetClassNameA(window, className, sizeof(className));
-        if (strcmp(className, "#32770") != 0 || !GetDlgItem(window, IDOK) || !IsWindowVisible(window)) {
-            return TRUE;
-        }
-        SeenMessageBox seen = {};
-        char text[512] = "";
-        GetWindowTextA(window, text, sizeof(text));
-        seen.caption = text;
-        seen.owner = GetWindow(window, GW_OWNER);
-        for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            GetClassNameA(child, className, sizeof(className));
-            LONG style = GetWindowLongA(child, GWL_STYLE);
-            if (_stricmp(className, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON) {
-                seen.icon = (HICON)SendMessageA(child, STM_GETICON, 0, 0);
-                seen.hasIcon = seen.icon != nullptr && IsWindowVisible(child);
-            } else if (_stricmp(className, "Static") == 0) {
-                GetWindowTextA(child, text, sizeof(text));
-                if (text[0] != '\0') {
-                    seen.text = text;
-                }
-            } else if (_stricmp(className, "Button") == 0 && IsWindowVisible(child)) {
-                seen.buttons.push_back(GetDlgCtrlID(child));
-            }
-        }
-        Current()->seen_.push_back(seen);
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        return FALSE;
-    }
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-        if (Current()) {
-            EnumThreadWindows(GetCurrentThreadId(), OnWindow, 0);
-        }
-    }
-    UINT_PTR timer_;
-    std::vector<SeenMessageBox> seen_;
-};
 
 // Splits a file's text into its lines (without line ends).
 inline std::vector<std::string> LinesOf(const std::string& content) {

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "MessageBoxWatcher.h"
 #include "TestSupport.h"
 #include "simhost/app/window/HostView.h"
 #include "simhost/app/window/HostWindowState.h"
@@ -19,7 +20,6 @@
 #include "simhost/app/window/ViewMarks.h"
 #include "simhost/lib/SimAircraftFile.h"
 #include "simhost/lib/SimLines.h"
-#include "simhost/lib/SimText.h"
 #include "simhost/lib/SimTexts.h"
 #include "simhost/prepare/Prepare.h"
 
@@ -305,52 +305,6 @@ TEST_F(WindowTest, CancelDropsTheMovesAndASaveWithoutAFileCreatesIt) {
               ReadWholeFile(ConfigPathOf(kModel)));
 }
 
-// Answers each message box of this thread while it lives: Yes where there is one, else OK,
-// keeping what each said.
-class BoxAnswerer {
-public:
-    BoxAnswerer() {
-        Current() = this;
-        timer_ = SetTimer(nullptr, 0, 20, OnTimer);
-    }
-    ~BoxAnswerer() {
-        KillTimer(nullptr, timer_);
-        Current() = nullptr;
-    }
-    std::vector<std::wstring> said;
-
-private:
-    static BoxAnswerer*& Current() {
-        static BoxAnswerer* current = nullptr;
-        return current;
-    }
-    static BOOL CALLBACK OnWindow(HWND box, LPARAM) {
-        wchar_t name[16] = L"";
-        GetClassNameW(box, name, 16);
-        int answer = GetDlgItem(box, IDYES) ? IDYES : IDOK;
-        if (wcscmp(name, L"#32770") != 0 || !IsWindowVisible(box) || !GetDlgItem(box, answer)) {
-            return TRUE;
-        }
-        std::wstring text;
-        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            wchar_t line[1024] = L"";
-            GetClassNameW(child, name, 16);
-            if (_wcsicmp(name, L"Static") == 0 && GetWindowTextW(child, line, 1024) > 0) {
-                text += line;
-            }
-        }
-        Current()->said.push_back(text);
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
-        return FALSE;
-    }
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-        if (Current()) {
-            EnumThreadWindows(GetCurrentThreadId(), OnWindow, 0);
-        }
-    }
-    UINT_PTR timer_;
-};
-
 // An aircraft without smoke lines: the window's check offers the prepare command as the
 // fix; agreed to, the question named the file and the copy, the lines are there, the copy
 // is the old file and the check, run again by itself, misses no slot.
@@ -375,10 +329,10 @@ TEST_F(WindowTest, ThePrepareFixAddsTheSmokeLinesAndTheCheckThenMissesNone) {
         return -1;
     };
     ASSERT_EQ(kFixPrepare, fixOf("no-effect-slots"));
-    BoxAnswerer answerer;
+    MessageBoxWatcher boxes;
     EXPECT_TRUE(PrepareOffer(window_, cfg));
-    ASSERT_EQ(2u, answerer.said.size());
-    EXPECT_NE(std::wstring::npos, answerer.said[0].find(SimCp1251ToWide(PrepareBackupPath(cfg))));
+    ASSERT_EQ(2u, boxes.Seen().size());
+    EXPECT_NE(std::string::npos, boxes.Seen()[0].text.find(PrepareBackupPath(cfg)));
     EXPECT_EQ(original, ReadWholeFile(PrepareBackupPath(cfg)));
     EXPECT_NE(std::string::npos, ReadWholeFile(cfg).find("smoke.0="));
     Paint();

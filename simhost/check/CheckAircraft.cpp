@@ -11,10 +11,13 @@ namespace {
 
 enum ReadResult { kReadDone, kReadCannotOpen, kReadTooLarge };
 
-// The whole file when it is at most kCheckMaxCfgBytes; nothing larger is ever held.
-ReadResult ReadBounded(const std::string& path, std::string* text, unsigned long long* size) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+// The whole file when it is at most kCheckMaxCfgBytes; nothing larger is ever held. The
+// file is `opened` when that is not INVALID_HANDLE_VALUE; closed in any case.
+ReadResult ReadBounded(const std::string& path, HANDLE opened, std::string* text, unsigned long long* size) {
+    HANDLE file = opened != INVALID_HANDLE_VALUE
+                      ? opened
+                      : CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return kReadCannotOpen;
     }
@@ -77,12 +80,12 @@ CheckRow CheckUnreadableRow(const std::string& path, const std::string& what,
     return row;
 }
 
-bool CheckAircraftFile(const std::string& path, CheckContext* context, const CheckRowSink& sink) {
+bool CheckAircraftFile(const std::string& path, CheckContext* context, const CheckRowSink& sink, void* opened) {
     SimLanguage language = context->language;
     std::string shownPath = CheckShown(language, path);
     std::string text;
     unsigned long long size = 0;
-    ReadResult read = ReadBounded(path, &text, &size);
+    ReadResult read = ReadBounded(path, opened, &text, &size);
     if (read == kReadTooLarge) {
         sink(CheckUnreadableRow(
             shownPath,

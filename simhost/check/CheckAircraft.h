@@ -16,8 +16,10 @@ typedef std::function<void(const CheckRow&)> CheckRowSink;
 
 // Gives `sink` the rows of the file at `path` (Windows-1251 path), one after the other,
 // or one `unreadable` row when it cannot be read or is not an aircraft.cfg. True when the
-// file was read.
-bool CheckAircraftFile(const std::string& path, CheckContext* context, const CheckRowSink& sink);
+// file was read. `opened`, when given, is the file already open for reading (a HANDLE),
+// which is closed here.
+bool CheckAircraftFile(const std::string& path, CheckContext* context, const CheckRowSink& sink,
+                       void* opened = (void*)-1);
 
 // One `unreadable` row for an aircraft folder that could not be read, with `why` (UTF-8:
 // what is wrong and what to do).

@@ -76,7 +76,7 @@ bool RunCheckRows(const CheckOptions& options, const CheckHeadSink& head, const 
     SimLanguage language = options.language;
     CheckTargets targets;
     std::string missing;
-    if (!FindCheckTargets(options.path, options.root, &targets, &missing)) {
+    if (!FindCheckTargets(options.path, options.root, &targets, &missing, true)) {
         *error = CheckSayText(language, kTextCheckNoSuchPath, {CheckShown(language, missing)});
         return false;
     }
@@ -99,8 +99,19 @@ bool RunCheckRows(const CheckOptions& options, const CheckHeadSink& head, const 
         totals->visible += made.Visible() ? 1 : 0;
         row(made);
     };
-    for (const CheckTarget& target : targets.entries) {
-        bool read = target.kind == kTargetFile && CheckAircraftFile(target.path, &context, counted);
+    for (const CheckTarget& entry : targets.entries) {
+        // An aircraft folder's aircraft.cfg is opened by name at once; it is looked for in
+        // the folder only when the open file does not tell its name on disk.
+        CheckTarget target = entry;
+        HANDLE opened = INVALID_HANDLE_VALUE;
+        if (entry.kind == kTargetOpenFirst) {
+            opened = OpenAircraftCfgIn(entry.path, &target.path);
+            target.kind = kTargetFile;
+            if (opened == INVALID_HANDLE_VALUE && !CheckTargetInFolder(entry, &target)) {
+                continue; // no aircraft folder
+            }
+        }
+        bool read = target.kind == kTargetFile && CheckAircraftFile(target.path, &context, counted, opened);
         if (target.kind != kTargetFile) {
             counted(UnreadableFolderRow(language, target));
         }

@@ -10,6 +10,7 @@
 #include "config/ConfigKeys.h"
 #include "simhost/check/CheckRules.h"
 #include "simhost/check/ModelNameRule.h"
+#include "simhost/check/PlainConfigText.h"
 #include "simhost/lib/SimText.h"
 
 static_assert(kCheckConfigKeys == kConfigKeyCount, "one text for each configuration key");
@@ -70,6 +71,27 @@ bool ReadSectionTexts(const char* path, std::string* texts) {
     return true;
 }
 
+// The presence check of the module's CheckConfigFile (the same open, with the same access
+// and sharing): 1 when the file opens, else 0. The file's bytes are read through the same
+// handle, and when they are in the plain form the twelve texts come from them (`*whole`);
+// otherwise the profile functions read them after.
+int OpenConfigFile(const char* path, std::string* texts, bool* whole) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE) {
+        return 0;
+    }
+    static char buffer[kPlainConfigMaxBytes + 1];
+    DWORD got = 0;
+    size_t size = 0;
+    while (size < sizeof(buffer) && ReadFile(file, buffer + size, (DWORD)(sizeof(buffer) - size), &got, nullptr) &&
+           got > 0) {
+        size += got;
+    }
+    CloseHandle(file);
+    *whole = ReadPlainConfigTexts(buffer, size, texts);
+    return 1;
+}
+
 // What the module learns of a usable model: whether its file is reachable and present,
 // and the file's twelve texts and values, read once per model with the module's own
 // functions (ReadConfigValue and ParseConfigInt, as ReadAircraftConfig reads them).
@@ -87,9 +109,9 @@ const CheckModelState& ModelState(CheckContext* context, const std::string& mode
     if (ConfigFilePath(model.c_str(), path)) {
         state.reachable = IsReachableConfigPath(path);
         bool listed = !context->productListed || context->productFiles.count(Upper(model + ".cfg")) > 0;
-        ConfigFileState fileState = {};
-        state.fileState = state.reachable && listed ? CheckConfigFile(model.c_str(), &fileState) : 0;
-        bool whole = state.fileState == 1 && ReadSectionTexts(path, state.texts);
+        bool whole = false;
+        state.fileState = state.reachable && listed ? OpenConfigFile(path, state.texts, &whole) : 0;
+        whole = whole || (state.fileState == 1 && ReadSectionTexts(path, state.texts));
         for (int k = 0; state.fileState == 1 && k < kCheckConfigKeys; k++) {
             char value[kConfigValueSize];
             if (!whole) {

@@ -29,8 +29,30 @@ static std::string Parent(const std::string& path) {
     return slash <= 2 ? path.substr(0, slash + 1) : path.substr(0, slash);
 }
 
+// The aircraft.cfg of an aircraft folder, in whatever letter case it has; false when the
+// folder holds none (or a folder of that name).
+static bool AddAircraftCfg(const std::string& folder, const std::string& file, std::vector<CheckTarget>* entries) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(file.c_str(), &found); // finds the name in any letter case
+    if (search == INVALID_HANDLE_VALUE) {
+        DWORD why = GetLastError();
+        if (why != ERROR_FILE_NOT_FOUND && why != ERROR_NO_MORE_FILES) {
+            entries->push_back(CheckTarget{folder, kTargetUnlisted});
+            return true;
+        }
+        return false; // no aircraft.cfg: not an aircraft folder
+    }
+    FindClose(search);
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        return false;
+    }
+    entries->push_back(CheckTarget{SimChildPath(folder, found.cFileName), kTargetFile});
+    return true;
+}
+
 // What one folder below an Aircraft folder is to the check.
-static void AddAircraftFolder(const std::string& folder, const std::string& name, std::vector<CheckTarget>* entries) {
+static void AddAircraftFolder(const std::string& folder, const std::string& name, bool openFirst,
+                              std::vector<CheckTarget>* entries) {
     std::string child = SimChildPath(folder, name);
     if (name.back() == '.' || name.back() == ' ') {
         entries->push_back(CheckTarget{child, kTargetDotName}); // Windows drops the dot and finds another name
@@ -41,27 +63,70 @@ static void AddAircraftFolder(const std::string& folder, const std::string& name
         entries->push_back(CheckTarget{child, kTargetPathTooLong});
         return;
     }
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(file.c_str(), &found); // finds the name in any letter case
-    if (search == INVALID_HANDLE_VALUE) {
-        DWORD why = GetLastError();
-        if (why != ERROR_FILE_NOT_FOUND && why != ERROR_NO_MORE_FILES) {
-            entries->push_back(CheckTarget{child, kTargetUnlisted});
-        }
-        return; // no aircraft.cfg: not an aircraft folder
+    if (openFirst) {
+        entries->push_back(CheckTarget{child, kTargetOpenFirst});
+        return;
     }
-    FindClose(search);
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        entries->push_back(CheckTarget{SimChildPath(child, found.cFileName), kTargetFile});
+    AddAircraftCfg(child, file, entries);
+}
+
+bool CheckTargetInFolder(const CheckTarget& folder, CheckTarget* target) {
+    std::vector<CheckTarget> entries;
+    if (!AddAircraftCfg(folder.path, SimChildPath(folder.path, "aircraft.cfg"), &entries)) {
+        return false;
     }
+    *target = entries[0];
+    return true;
+}
+
+static std::string Upper(std::string text) {
+    if (!text.empty()) {
+        CharUpperBuffA(&text[0], (DWORD)text.size());
+    }
+    return text;
+}
+
+// The file's name on disk, from the final path of the open file, when that path is `path`
+// itself but for letter case (no link or short name on the way, a path on a drive); empty
+// otherwise (also before Windows Vista, which has no final path). Cheaper than a look-up
+// in the folder: under Wine that opens and lists the folder.
+static std::string NameOnDisk(HANDLE file, const std::string& path) {
+    typedef DWORD(WINAPI * FinalPathFunction)(HANDLE, LPSTR, DWORD, DWORD);
+    static FinalPathFunction finalPath =
+        (FinalPathFunction)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFinalPathNameByHandleA");
+    char final[MAX_PATH * 2];
+    DWORD length = finalPath ? finalPath(file, final, sizeof(final), 0) : 0; // \\?\C:\..., letters as on disk
+    const size_t kPrefix = 4;
+    if (length <= kPrefix || length >= sizeof(final) || length - kPrefix != path.size() ||
+        memcmp(final, "\\\\?\\", kPrefix) != 0 || Upper(final + kPrefix) != Upper(path)) {
+        return std::string();
+    }
+    const char* name = strrchr(final, '\\') + 1;
+    return name;
+}
+
+void* OpenAircraftCfgIn(const std::string& folder, std::string* path) {
+    std::string file = SimChildPath(folder, "aircraft.cfg");
+    HANDLE opened = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) {
+        return INVALID_HANDLE_VALUE;
+    }
+    std::string name = NameOnDisk(opened, file);
+    if (name.empty()) {
+        CloseHandle(opened);
+        return INVALID_HANDLE_VALUE;
+    }
+    *path = SimChildPath(folder, name);
+    return opened;
 }
 
 // Every `folder\*\aircraft.cfg`, one level down only, so that links that loop back cost
 // nothing; the folder is listed once.
-static void ListAircraftFiles(const std::string& folder, std::vector<CheckTarget>* entries) {
+static void ListAircraftFiles(const std::string& folder, bool openFirst, std::vector<CheckTarget>* entries) {
     std::vector<std::string> names = SimSubfolders(folder);
     for (const std::string& name : names) {
-        AddAircraftFolder(folder, name, entries);
+        AddAircraftFolder(folder, name, openFirst, entries);
     }
 }
 
@@ -80,7 +145,7 @@ static std::string FindSimulatorFolder(std::string folder) {
 }
 
 bool FindCheckTargets(const std::string& path, const std::string& root, CheckTargets* targets,
-                      std::string* error) {
+                      std::string* error, bool openFirst) {
     targets->entries.clear();
     targets->simulatorFolder.clear();
     std::string full = CheckFullPath(path);
@@ -94,9 +159,9 @@ bool FindCheckTargets(const std::string& path, const std::string& root, CheckTar
         if (!file.empty()) {
             targets->entries.push_back(CheckTarget{file, kTargetFile});
         } else if (SimIsFolder(SimChildPath(full, "Aircraft"))) {
-            ListAircraftFiles(SimChildPath(full, "Aircraft"), &targets->entries);
+            ListAircraftFiles(SimChildPath(full, "Aircraft"), openFirst, &targets->entries);
         } else {
-            ListAircraftFiles(full, &targets->entries);
+            ListAircraftFiles(full, openFirst, &targets->entries);
         }
     } else {
         *error = path;

@@ -93,8 +93,9 @@ int OpenConfigFile(const char* path, std::string* texts, bool* whole) {
 }
 
 // What the module learns of a usable model: whether its file is reachable and present,
-// and the file's twelve texts and values, read once per model with the module's own
-// functions (ReadConfigValue and ParseConfigInt, as ReadAircraftConfig reads them).
+// and the file's twelve texts and values, read once per model as ReadAircraftConfig reads
+// them (the texts from the file's bytes when they are plain, else with the profile
+// functions; the values with the module's ParseConfigInt).
 const CheckModelState& ModelState(CheckContext* context, const std::string& model) {
     auto known = context->models.find(model);
     if (known != context->models.end()) {
@@ -107,6 +108,7 @@ const CheckModelState& ModelState(CheckContext* context, const std::string& mode
     state.nameFault = CheckModelName(model.c_str());
     char path[kConfigPathSize];
     if (ConfigFilePath(model.c_str(), path)) {
+        state.configPath = SimCp1251ToUtf8(path);
         state.reachable = IsReachableConfigPath(path);
         bool listed = !context->productListed || context->productFiles.count(Upper(model + ".cfg")) > 0;
         bool whole = false;
@@ -121,7 +123,7 @@ const CheckModelState& ModelState(CheckContext* context, const std::string& mode
             StoreConfigKey(kConfigKeys[k], ParseConfigInt(state.texts[k].c_str()), &state.config);
         }
     }
-    return context->models.emplace(model, state).first->second;
+    return context->models.emplace(model, std::move(state)).first->second;
 }
 
 std::string Point(double x, double y, double z) {
@@ -250,16 +252,19 @@ bool CheckConfiguration(const CheckSubject& subject, const std::string& model, C
                                   "and no device name", {section}));
         return false;
     }
-    char path[kConfigPathSize];
-    ConfigFilePath(model.c_str(), path);
-    row->configPath = SimCp1251ToUtf8(path);
+    row->configPath = state->configPath;
     if (state->fileState != 1) {
         row->configFile = "absent";
-        AddFinding(row, "error", "no-config-file",
-                   CheckSay(language, "нет файла конфигурации {}: модуль отказывается загружать",
-                            "no configuration file {}: the module refuses to load", {row->configPath}),
-                   CheckSay(language, "создайте файл конфигуратором: Ctrl+Shift+0 в симуляторе или в simhost",
-                            "make the file with the configuration dialog: Ctrl+Shift+0 in the simulator or in simhost"));
+        if (state->absentText.empty()) {
+            CheckRow made;
+            AddFinding(&made, "error", "no-config-file",
+                       CheckSay(language, "нет файла конфигурации {}: модуль отказывается загружать",
+                                "no configuration file {}: the module refuses to load", {row->configPath}),
+                       CheckSay(language, "создайте файл конфигуратором: Ctrl+Shift+0 в симуляторе или в simhost",
+                                "make the file with the configuration dialog: Ctrl+Shift+0 in the simulator or in simhost"));
+            context->models[model].absentText = made.findings[0].text;
+        }
+        row->findings.push_back(CheckFinding{"error", "no-config-file", state->absentText});
         return false;
     }
     row->configFile = "present";

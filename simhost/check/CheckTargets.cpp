@@ -86,23 +86,36 @@ static std::string Upper(std::string text) {
     return text;
 }
 
-// The file's name on disk, from the final path of the open file, when that path is `path`
-// itself but for letter case (no link or short name on the way, a path on a drive); empty
-// otherwise (also before Windows Vista, which has no final path). Cheaper than a look-up
-// in the folder: under Wine that opens and lists the folder.
+// The name on disk of the file `path` names, which is open: under Wine from the Unix path
+// Wine resolves `path` to, as it resolves it to open the file and to list the folder (no
+// call to its server); elsewhere from the open file's final path (which Windows gives in
+// the letter case on disk), when that path is `path` itself but for letter case (no link
+// or short name on the way). Empty when neither tells (the folder is then looked into):
+// before Windows Vista, or when the name is not aircraft.cfg in some letter case.
 static std::string NameOnDisk(HANDLE file, const std::string& path) {
+    typedef char*(CDECL * UnixNameFunction)(LPCWSTR);
     typedef DWORD(WINAPI * FinalPathFunction)(HANDLE, LPSTR, DWORD, DWORD);
-    static FinalPathFunction finalPath =
-        (FinalPathFunction)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFinalPathNameByHandleA");
-    char final[MAX_PATH * 2];
-    DWORD length = finalPath ? finalPath(file, final, sizeof(final), 0) : 0; // \\?\C:\..., letters as on disk
-    const size_t kPrefix = 4;
-    if (length <= kPrefix || length >= sizeof(final) || length - kPrefix != path.size() ||
-        memcmp(final, "\\\\?\\", kPrefix) != 0 || Upper(final + kPrefix) != Upper(path)) {
-        return std::string();
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    static UnixNameFunction unixName = (UnixNameFunction)(void*)GetProcAddress(kernel, "wine_get_unix_file_name");
+    static FinalPathFunction finalPath = (FinalPathFunction)(void*)GetProcAddress(kernel, "GetFinalPathNameByHandleA");
+    std::string name;
+    if (unixName) {
+        WCHAR wide[MAX_PATH];
+        char* resolved = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH) > 0 ? unixName(wide) : nullptr;
+        if (resolved) {
+            name = strrchr(resolved, '/') ? strrchr(resolved, '/') + 1 : "";
+            HeapFree(GetProcessHeap(), 0, resolved);
+        }
+    } else {
+        char final[MAX_PATH * 4];
+        DWORD length = finalPath ? finalPath(file, final, sizeof(final), 0) : 0; // \\?\C:\...
+        const size_t kPrefix = 4;
+        if (length > kPrefix && length < sizeof(final) && memcmp(final, "\\\\?\\", kPrefix) == 0 &&
+            length - kPrefix == path.size() && Upper(final + kPrefix) == Upper(path)) {
+            name = strrchr(final, '\\') + 1;
+        }
     }
-    const char* name = strrchr(final, '\\') + 1;
-    return name;
+    return _stricmp(name.c_str(), "aircraft.cfg") == 0 ? name : std::string();
 }
 
 void* OpenAircraftCfgIn(const std::string& folder, std::string* path) {

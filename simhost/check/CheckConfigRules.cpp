@@ -83,9 +83,11 @@ int OpenConfigFile(const char* path, std::string* texts, bool* whole) {
     static char buffer[kPlainConfigMaxBytes + 1];
     DWORD got = 0;
     size_t size = 0;
-    while (size < sizeof(buffer) && ReadFile(file, buffer + size, (DWORD)(sizeof(buffer) - size), &got, nullptr) &&
-           got > 0) {
+    // A read of a file that gives less than was asked for has reached its end.
+    DWORD asked = sizeof(buffer);
+    while (asked > 0 && ReadFile(file, buffer + size, asked, &got, nullptr) && got > 0) {
         size += got;
+        asked = got < asked ? 0 : (DWORD)(sizeof(buffer) - size);
     }
     CloseHandle(file);
     *whole = ReadPlainConfigTexts(buffer, size, texts);

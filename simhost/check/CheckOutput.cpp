@@ -62,7 +62,9 @@ void CheckWriteHead(CheckWriter* writer, const std::string& simulatorFolder, con
 
 void CheckWriteRow(CheckWriter* writer, const CheckRow& row) {
     if (writer->json) {
-        std::string line = writer->rowsWritten == 0 ? "\n" : ",\n";
+        std::string line;
+        line.reserve(2048); // a row's line, grown once at most
+        line = writer->rowsWritten == 0 ? "\n" : ",\n";
         CheckJsonRow(row, &line);
         writer->out(line);
     } else {

@@ -68,6 +68,7 @@ std::string ValueOf(const std::string& text, size_t begin, size_t end) {
 void CfgScan(const std::string& text, bool (*keep)(const std::string& lowerName), CfgDocument* document) {
     document->sections.clear();
     document->lines = 0;
+    document->sections.reserve(16);
     SimLineReader reader(text);
     SimLine read;
     CfgSection* current = nullptr;
@@ -96,6 +97,7 @@ void CfgScan(const std::string& text, bool (*keep)(const std::string& lowerName)
             current = &inserted.first->second;
             if (inserted.second) {
                 current->line = line;
+                current->keys.reserve(16); // one table for the keys of most sections, not one per doubling
             }
             continue;
         }

@@ -221,14 +221,14 @@ void CheckFractions(SimLanguage language, const CheckModelState& state, CheckRow
 bool CheckConfiguration(const CheckSubject& subject, const std::string& model, CheckRow* row) {
     CheckContext* context = subject.context;
     SimLanguage language = context->language;
-    const std::string section = "[fltsim." + std::to_string(subject.variation->index) + "]";
+    auto section = [&]() { return "[fltsim." + std::to_string(subject.variation->index) + "]"; }; // for a finding only
     if (model.empty()) {
         row->configFile = "no-model";
         AddFinding(row, "error", "no-atc-model",
                    CheckSay(language, "нет atc_model: модуль отказывается загружать («Не указан параметр atc_model!»)",
                             "no atc_model: the module refuses to load"),
                    CheckSay(language, "добавьте строку atc_model=ИМЯ в {} или в [General]",
-                            "add a line atc_model=NAME to {} or to [General]", {section}));
+                            "add a line atc_model=NAME to {} or to [General]", {section()}));
         return false;
     }
     // A name longer than the module takes is refused for its length alone: it is never
@@ -251,7 +251,7 @@ bool CheckConfiguration(const CheckSubject& subject, const std::string& model, C
                        : CheckSay(language,
                                   "измените atc_model в {}: до 216 символов, без «/», «\\», «:», не «..» и не имя устройства",
                                   "change the atc_model in {}: up to 216 characters, no '/', '\\' or ':', not '..' "
-                                  "and no device name", {section}));
+                                  "and no device name", {section()}));
         return false;
     }
     row->configPath = state->configPath;

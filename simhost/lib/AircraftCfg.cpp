@@ -50,7 +50,7 @@ void Numbers(const CfgSection* section, const char* key, size_t count, std::opti
     const CfgValue* value = Find(section, key);
     std::vector<std::string> fields;
     if (value) {
-        fields = CfgFields(value->text);
+        fields = CfgFields(value->text, count);
     }
     for (size_t index = 0; index < count; index++) {
         double number;
@@ -74,9 +74,10 @@ std::optional<double> Number(const CfgSection* section, const char* key, Aircraf
 }
 
 // The first `count` fields of a list entry as numbers; false (with a note) when broken.
+// `fields` holds the entry's fields up to the one after them (the name, where there is one).
 bool EntryNumbers(const CfgValue& value, const std::string& key, size_t first, size_t count,
                   std::vector<std::string>* fields, double* numbers, AircraftCfg* cfg) {
-    *fields = CfgFields(value.text);
+    *fields = CfgFields(value.text, first + count + 1);
     for (size_t i = 0; i < count; i++) {
         if (first + i >= fields->size() || !CfgNumber((*fields)[first + i], &numbers[i])) {
             Note(cfg, value.line, key + ": missing or broken number; the list ends here");

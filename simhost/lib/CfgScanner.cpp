@@ -118,11 +118,11 @@ void CfgScan(const std::string& text, bool (*keep)(const std::string& lowerName)
     }
 }
 
-std::vector<std::string> CfgFields(const std::string& value) {
+std::vector<std::string> CfgFields(const std::string& value, size_t most) {
     std::vector<std::string> fields;
-    fields.reserve((size_t)std::count(value.begin(), value.end(), ',') + 1);
+    fields.reserve(std::min((size_t)std::count(value.begin(), value.end(), ',') + 1, most));
     size_t begin = 0;
-    while (true) {
+    while (fields.size() < most) {
         size_t comma = value.find(',', begin);
         size_t end = comma == std::string::npos ? value.size() : comma;
         size_t b = begin, e = end;

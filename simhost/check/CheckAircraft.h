@@ -8,11 +8,31 @@
 
 #include "simhost/check/CheckContext.h"
 #include "simhost/check/CheckReport.h"
+#include "simhost/lib/AircraftCfg.h"
 
 // No real aircraft.cfg comes near this size; a larger file is one `unreadable` row.
 const unsigned long long kCheckMaxCfgBytes = 16ull << 20;
 
 typedef std::function<void(const CheckRow&)> CheckRowSink;
+
+// One aircraft.cfg on its way through the check: read (CheckReadFile), then parsed, its
+// models' configuration files read (CheckParseFile), then judged row by row
+// (CheckParsedFile). The run reads and parses a batch of files before it judges them, so
+// that the reads follow one another (under emulation a read between other work costs
+// half as much again).
+enum CheckReadResult { kReadDone, kReadCannotOpen, kReadTooLarge };
+struct CheckFileRead {
+    std::string path;
+    CheckReadResult read = kReadCannotOpen;
+    std::string text;            // until parsed
+    unsigned long long size = 0; // of a file too large
+    bool parsed = false;
+    AircraftCfg cfg;
+    std::string error; // why it does not parse
+};
+void CheckReadFile(const std::string& path, void* opened, CheckFileRead* file);
+void CheckParseFile(CheckContext* context, CheckFileRead* file);
+bool CheckParsedFile(CheckFileRead* file, CheckContext* context, const CheckRowSink& sink);
 
 // Gives `sink` the rows of the file at `path` (Windows-1251 path), one after the other,
 // or one `unreadable` row when it cannot be read or is not an aircraft.cfg. True when the

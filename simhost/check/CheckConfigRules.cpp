@@ -218,6 +218,12 @@ void CheckFractions(SimLanguage language, const CheckModelState& state, CheckRow
 
 } // namespace
 
+void CheckModelOf(CheckContext* context, const std::string& model) {
+    if (!model.empty() && model.size() <= (size_t)kMaxModelNameLength) {
+        ModelState(context, model);
+    }
+}
+
 bool CheckConfiguration(const CheckSubject& subject, const std::string& model, CheckRow* row) {
     CheckContext* context = subject.context;
     SimLanguage language = context->language;

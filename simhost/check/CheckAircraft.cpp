@@ -84,16 +84,17 @@ void CheckReadFile(const std::string& path, void* opened, CheckFileRead* file) {
     file->read = ReadBounded(path, opened, &file->text, &file->size);
 }
 
-void CheckParseFile(CheckContext* context, CheckFileRead* file) {
+void CheckParseFile(CheckFileRead* file) {
     file->parsed = file->read == kReadDone && ParseAircraftCfg(file->text, &file->cfg, &file->error);
     file->text = std::string(); // the file's text is not needed any more
-    if (!file->parsed) {
+}
+
+void CheckReadConfigurations(CheckContext* context, const CheckFileRead& file) {
+    if (!file.parsed) {
         return;
     }
-    // Each model's configuration file is read now, the files of a whole batch one after
-    // the other (CheckModelOf keeps what it learns for the rules).
-    const std::string generalModel = CutAtNul(file->cfg.generalAtcModel);
-    for (const CfgVariation& v : file->cfg.variations) {
+    const std::string generalModel = CutAtNul(file.cfg.generalAtcModel);
+    for (const CfgVariation& v : file.cfg.variations) {
         CheckModelOf(context, v.atcModel.empty() ? generalModel : CutAtNul(v.atcModel));
     }
 }
@@ -162,6 +163,7 @@ bool CheckParsedFile(CheckFileRead* file, CheckContext* context, const CheckRowS
 bool CheckAircraftFile(const std::string& path, CheckContext* context, const CheckRowSink& sink, void* opened) {
     CheckFileRead file;
     CheckReadFile(path, opened, &file);
-    CheckParseFile(context, &file);
+    CheckParseFile(&file);
+    CheckReadConfigurations(context, file);
     return CheckParsedFile(&file, context, sink);
 }

@@ -15,11 +15,11 @@ const unsigned long long kCheckMaxCfgBytes = 16ull << 20;
 
 typedef std::function<void(const CheckRow&)> CheckRowSink;
 
-// One aircraft.cfg on its way through the check: read (CheckReadFile), then parsed, its
-// models' configuration files read (CheckParseFile), then judged row by row
-// (CheckParsedFile). The run reads and parses a batch of files before it judges them, so
-// that the reads follow one another (under emulation a read between other work costs
-// half as much again).
+// One aircraft.cfg on its way through the check: read (CheckReadFile), parsed
+// (CheckParseFile), its models' configuration files read (CheckReadConfigurations, which
+// keeps what it learns in the context), then judged row by row (CheckParsedFile). The run
+// takes a batch of files through each step before the next, so that the reads follow one
+// another (under emulation a read between other work costs half as much again).
 enum CheckReadResult { kReadDone, kReadCannotOpen, kReadTooLarge };
 struct CheckFileRead {
     std::string path;
@@ -31,7 +31,8 @@ struct CheckFileRead {
     std::string error; // why it does not parse
 };
 void CheckReadFile(const std::string& path, void* opened, CheckFileRead* file);
-void CheckParseFile(CheckContext* context, CheckFileRead* file);
+void CheckParseFile(CheckFileRead* file);
+void CheckReadConfigurations(CheckContext* context, const CheckFileRead& file);
 bool CheckParsedFile(CheckFileRead* file, CheckContext* context, const CheckRowSink& sink);
 
 // Gives `sink` the rows of the file at `path` (Windows-1251 path), one after the other,

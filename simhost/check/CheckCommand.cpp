@@ -100,8 +100,8 @@ bool RunCheckRows(const CheckOptions& options, const CheckHeadSink& head, const 
         totals->visible += made.Visible() ? 1 : 0;
         row(made);
     };
-    // In batches of files read one after the other, then parsed (their configuration files
-    // read), then judged in order; a batch holds at most kBatchFiles files and, unless one
+    // In batches of files read one after the other, then parsed, then their configuration
+    // files read, then judged in order; a batch holds at most kBatchFiles files and, unless one
     // file alone is larger, kBatchBytes of text.
     const size_t kBatchFiles = 64, kBatchBytes = 1u << 20;
     struct Pending {
@@ -134,8 +134,11 @@ bool RunCheckRows(const CheckOptions& options, const CheckHeadSink& head, const 
         }
         for (Pending& pending : batch) {
             if (pending.target.kind == kTargetFile) {
-                CheckParseFile(&context, &pending.file);
+                CheckParseFile(&pending.file);
             }
+        }
+        for (const Pending& pending : batch) {
+            CheckReadConfigurations(&context, pending.file);
         }
         for (Pending& pending : batch) {
             const CheckTarget& target = pending.target;

@@ -103,7 +103,7 @@ bool RunCheckRows(const CheckOptions& options, const CheckHeadSink& head, const 
     // In batches of files read one after the other, then parsed, then their configuration
     // files read, then judged in order; a batch holds at most kBatchFiles files and, unless one
     // file alone is larger, kBatchBytes of text.
-    const size_t kBatchFiles = 64, kBatchBytes = 1u << 20;
+    const size_t kBatchFiles = 256, kBatchBytes = 1u << 20;
     struct Pending {
         CheckTarget target;
         CheckFileRead file;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <math.h>
+#include <stdio.h>
 
 #include <algorithm>
 #include <functional>
@@ -420,6 +421,35 @@ TEST(ReadinessCheckTest, RowsNameTheFileInItsOwnLetterCase) {
         ASSERT_EQ(report.rows.size(), 1u);
         EXPECT_EQ(report.rows[0].path, Utf8(folder + name));
         EXPECT_TRUE(report.rows[0].Ready());
+    }
+}
+
+// The check reads files in batches before it judges them: across a batch's end every
+// aircraft keeps its row, in folder order, with its own configuration file or none.
+TEST(ReadinessCheckTest, RowsKeepTheirOrderAcrossBatches) {
+    ScratchRoot root;
+    const int kAircraft = 300;
+    for (int i = 0; i < kAircraft; i++) {
+        TestPackage package;
+        char folder[16];
+        snprintf(folder, sizeof(folder), "a%03d", i);
+        package.folder = folder;
+        package.model = std::string("M") + folder;
+        package.raw = "[fltsim.0]\ntitle=T\natc_model=" + package.model + "\n";
+        package.writeConfig = i % 3 != 0;
+        package.effects = i == 0;
+        WritePackage(root.Path(), package);
+    }
+    CheckReport report = Check(root.Path());
+    ASSERT_EQ(report.rows.size(), (size_t)kAircraft);
+    EXPECT_EQ(report.filesRead, kAircraft);
+    for (int i = 0; i < kAircraft; i++) {
+        char folder[16];
+        snprintf(folder, sizeof(folder), "a%03d", i);
+        const CheckRow& row = report.rows[i];
+        EXPECT_NE(row.path.find(std::string("\\") + folder + "\\"), std::string::npos) << i << " " << row.path;
+        EXPECT_EQ(row.atcModel, std::string("M") + folder);
+        EXPECT_EQ(row.configFile, i % 3 != 0 ? "present" : "absent") << i;
     }
 }
 

@@ -159,11 +159,3 @@ bool CheckParsedFile(CheckFileRead* file, CheckContext* context, const CheckRowS
     cfg = AircraftCfg(); // what the file held is not needed any more either
     return true;
 }
-
-bool CheckAircraftFile(const std::string& path, CheckContext* context, const CheckRowSink& sink, void* opened) {
-    CheckFileRead file;
-    CheckReadFile(path, opened, &file);
-    CheckParseFile(&file);
-    CheckReadConfigurations(context, file);
-    return CheckParsedFile(&file, context, sink);
-}

@@ -30,17 +30,14 @@ struct CheckFileRead {
     AircraftCfg cfg;
     std::string error; // why it does not parse
 };
+// Reads the file at `path` (Windows-1251), or the file `opened` already (a HANDLE, which
+// is closed here; INVALID_HANDLE_VALUE for none), with the bound above.
 void CheckReadFile(const std::string& path, void* opened, CheckFileRead* file);
 void CheckParseFile(CheckFileRead* file);
 void CheckReadConfigurations(CheckContext* context, const CheckFileRead& file);
+// Gives `sink` the file's rows, one after the other, or one `unreadable` row when it could
+// not be read or is not an aircraft.cfg. True when the file was read.
 bool CheckParsedFile(CheckFileRead* file, CheckContext* context, const CheckRowSink& sink);
-
-// Gives `sink` the rows of the file at `path` (Windows-1251 path), one after the other,
-// or one `unreadable` row when it cannot be read or is not an aircraft.cfg. True when the
-// file was read. `opened`, when given, is the file already open for reading (a HANDLE),
-// which is closed here.
-bool CheckAircraftFile(const std::string& path, CheckContext* context, const CheckRowSink& sink,
-                       void* opened = (void*)-1);
 
 // One `unreadable` row for an aircraft folder that could not be read, with `why` (UTF-8:
 // what is wrong and what to do).

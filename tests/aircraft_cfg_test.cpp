@@ -5,6 +5,7 @@
 
 #include <math.h>
 #include <stdio.h>
+#include <string.h>
 
 #include <random>
 #include <string>
@@ -13,6 +14,7 @@
 
 #include "TestSupport.h"
 #include "simhost/lib/AircraftCfg.h"
+#include "simhost/lib/CfgScanner.h"
 #include "simhost/lib/SimAircraftFile.h"
 #include "simhost/lib/SimScript.h"
 
@@ -236,6 +238,37 @@ TEST(AircraftCfgReader, ScalarNumbers) {
     EXPECT_FALSE(cfg.cgAftLimit);
     EXPECT_FALSE(cfg.emptyCgLon);
     EXPECT_EQ(cfg.notes.size(), 4u); // one per field that is there but no number; missing fields are absent
+}
+
+// Every field reads as the C library's strtod reads its start, bit for bit: edge forms, and
+// plain decimals of every length and point position (read without strtod).
+TEST(AircraftCfgReader, NumbersAsStrtodReadsThem) {
+    const struct {
+        const char* field;
+        bool number;
+        double value;
+    } cases[] = {{"-0", true, -0.0},  {"+.5", true, 0.5},       {"5.", true, 5},        {"007", true, 7},
+                 {"1e3", true, 1000}, {"12abc", true, 12},      {"1.2.3", true, 1.2},   {"0x10", false, 0},
+                 {".", false, 0},     {"-", false, 0},          {"nan", false, 0},      {"1e999", false, 0},
+                 {"1234567890123456", true, 1234567890123456.0}, {"-4.7", true, -4.7}};
+    for (const auto& c : cases) {
+        double value = 12345;
+        EXPECT_EQ(CfgNumber(c.field, &value), c.number) << c.field;
+        if (c.number) {
+            EXPECT_EQ(memcmp(&value, &c.value, sizeof(value)), 0) << c.field << " read as " << value;
+        }
+    }
+    std::mt19937 random(7);
+    for (int i = 0; i < 20000; i++) {
+        std::string field = random() % 2 ? "-" : "";
+        int digits = 1 + (int)(random() % 15), point = (int)(random() % (digits + 1));
+        for (int d = 0; d < digits; d++) {
+            field += (d == point && d > 0 ? "." : "") + std::string(1, (char)('0' + random() % 10));
+        }
+        double value = 0, expected = strtod(field.c_str(), nullptr);
+        ASSERT_TRUE(CfgNumber(field, &value)) << field;
+        ASSERT_EQ(memcmp(&value, &expected, sizeof(value)), 0) << field << ": " << value << " against " << expected;
+    }
 }
 
 TEST(AircraftCfgReader, AnyBytesAndHugeInputStayLinear) {

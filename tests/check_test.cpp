@@ -4,6 +4,9 @@
 // aircraft in the stand-in host.
 #include <windows.h>
 
+#include <math.h>
+#include <stdio.h>
+
 #include <algorithm>
 #include <functional>
 #include <set>
@@ -16,8 +19,12 @@
 #include "CheckPackages.h"
 #include "TestSupport.h"
 #include "simhost/check/CheckCommand.h"
+#include "simhost/check/CheckJson.h"
 #include "simhost/check/CheckOutput.h"
+#include "simhost/check/PlainConfigText.h"
 #include "simhost/lib/AircraftCfg.h"
+#include "config/ConfigFile.h"
+#include "config/ConfigKeys.h"
 
 namespace {
 
@@ -296,6 +303,153 @@ TEST(ReadinessCheckTest, JsonReadsBackWithTheReportsShape) {
         for (const nlohmann::json& finding : row.at("findings")) {
             EXPECT_FALSE(finding.at("text").get<std::string>().empty());
         }
+    }
+}
+
+// A row as the JSON library writes it: the reference for the check's own writer.
+std::string LibraryRow(const CheckRow& row) {
+    nlohmann::ordered_json item;
+    item["path"] = row.path;
+    item["fltsim"] = row.fltsim;
+    item["title"] = row.title;
+    item["atc_model"] = row.atcModel;
+    item["stations"] = row.stations;
+    item["effect_slots"] = row.effectSlots;
+    item["config_file"] = row.configFile;
+    item["ready"] = row.Ready();
+    item["visible"] = row.Visible();
+    item["findings"] = nlohmann::ordered_json::array();
+    for (const CheckFinding& f : row.findings) {
+        item["findings"].push_back({{"severity", f.severity}, {"code", f.code}, {"text", f.text}});
+    }
+    if (!row.configPath.empty()) {
+        item["config_path"] = row.configPath;
+    }
+    if (row.hasConfig) {
+        const AircraftConfig& c = row.config;
+        item["config"] = {{"variant", c.variant}, {"number", c.number}, {"method", c.method},
+                          {"exit_type", c.exitType}, {"realism", c.realism}, {"visual", c.visual},
+                          {"side", {c.leftX, c.leftY, c.leftZ}}, {"rear", {c.downX, c.downY, c.downZ}}};
+    }
+    return item.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+// The check writes each JSON row byte for byte as the library does: escapes, UTF-8 that
+// is not well formed, numbers whole and not.
+TEST(ReadinessCheckTest, JsonRowsAreTheLibrarysBytes) {
+    const std::string texts[] = {"", "Aircraft\\a b\\aircraft.cfg", "q\"uote/", std::string("\x01\x1f\x7f\b\f\n\r\t\0z", 10),
+                                 "\xD0\x90\xD0\xBD-12 \xE2\x80\x94 \xF0\x9F\x98\x80", "\xC0\xAF", "\xE0\x80\x80",
+                                 "\xED\xA0\x80", "\xF4\x90\x80\x80", "a\xE2\x82", "\xFF\xFEx", "\xC3"};
+    const double numbers[] = {0, -0.0, -30, 12, 0.5, -4.7, 999999999, 1e9, 123456789012.0, 1e300, NAN};
+    for (const std::string& text : texts) {
+        for (double number : numbers) {
+            CheckRow row;
+            row.path = row.title = text;
+            row.fltsim = 2;
+            row.findings.push_back(CheckFinding{"warning", "fraction-cut", text});
+            row.configPath = text;
+            row.hasConfig = number != 12;
+            row.config.leftX = number;
+            row.config.downZ = -number;
+            row.config.number = -7;
+            std::string written;
+            CheckJsonRow(row, &written);
+            EXPECT_EQ(written, LibraryRow(row)) << ::testing::PrintToString(text) << " " << number;
+        }
+    }
+    CheckRow bare;
+    std::string written;
+    CheckJsonRow(bare, &written);
+    EXPECT_EQ(written, LibraryRow(bare));
+}
+
+// A configuration file in the plain form is read from its bytes exactly as the profile
+// functions read it; any other form is left to them.
+TEST(ReadinessCheckTest, PlainConfigurationFilesReadAsTheProfileFunctionsRead) {
+    const struct {
+        std::string text;
+        bool plain;
+    } cases[] = {
+        {TestPackage().config, true},
+        {"[general]\r\n  kfws_airdrop_VARIANT =  2  \r\n\tKFWS_Airdrop_number\t=\t-4.7\r\n", true},
+        {"[Other]\nKFWS_Airdrop_variant=3\n[General]\nKFWS_Airdrop_type=\nKFWS_Airdrop_metod=1=2\n[x]\nKFWS_Airdrop_visual=1", true},
+        {"KFWS_Airdrop_variant=3\n\n[General]\n\nKFWS_Airdrop_left_x = 5 7 \n", true},
+        {"", true},
+        {"[General]\nKFWS_Airdrop_number=\"12\"\n", false},
+        {"[General]\nKFWS_Airdrop_number='12'\n", false},
+        {"[General]\nKFWS_Airdrop_number=12 ; comment\n", false},
+        {"[General]\rKFWS_Airdrop_variant=1\r", false},
+        {"\xEF\xBB\xBF[General]\nKFWS_Airdrop_variant=1\n", false},
+        {"[General]\nKFWS_Airdrop_variant=\xC0\n", false},
+        {"[General]\nKFWS_Airdrop_variant=1\n[GENERAL]\nKFWS_Airdrop_number=2\n", false},
+        {"[General]\nKFWS_Airdrop_variant=1\nkfws_airdrop_variant=2\n", false},
+        {"[General]\nKFWS_Airdrop_variant\n", false},
+        {"[ General ]\nKFWS_Airdrop_variant=1\n", false},
+        {"[General]\nKFWS_Airdrop_variant=" + std::string(300, '7') + "\n", false},
+        {std::string("[General]\nKFWS_Airdrop_variant=1\0\n", 34), false},
+    };
+    ScratchRoot root;
+    int index = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.text));
+        std::string texts[kConfigKeyCount];
+        ASSERT_EQ(ReadPlainConfigTexts(c.text.data(), c.text.size(), texts), c.plain);
+        if (!c.plain) {
+            continue;
+        }
+        // A new name each time: the profile functions may keep a file they have read.
+        std::string path = root.Path() + "\\plain" + std::to_string(index++) + ".cfg";
+        WriteWholeFile(path, c.text);
+        for (int k = 0; k < kConfigKeyCount; k++) {
+            char value[kConfigValueSize];
+            ReadConfigValue(path.c_str(), kConfigKeys[k].name, value);
+            EXPECT_EQ(texts[k], value) << kConfigKeys[k].name;
+        }
+    }
+}
+
+// Each row names its aircraft.cfg in the letter case the file has, as the folder lists it.
+TEST(ReadinessCheckTest, RowsNameTheFileInItsOwnLetterCase) {
+    for (const char* name : {"aircraft.cfg", "AIRCRAFT.CFG", "Aircraft.Cfg"}) {
+        SCOPED_TRACE(name);
+        ScratchRoot root;
+        WritePackage(root.Path(), TestPackage());
+        std::string folder = root.Path() + "\\Aircraft\\transport\\";
+        DeleteFileA((folder + "aircraft.cfg").c_str()); // written under the name: a rename in letter case alone may keep the old one
+        WriteWholeFile(folder + name, TestPackage().Text());
+        CheckReport report = Check(root.Path());
+        ASSERT_EQ(report.rows.size(), 1u);
+        EXPECT_EQ(report.rows[0].path, Utf8(folder + name));
+        EXPECT_TRUE(report.rows[0].Ready());
+    }
+}
+
+// The check reads files in batches before it judges them: across a batch's end every
+// aircraft keeps its row, in folder order, with its own configuration file or none.
+TEST(ReadinessCheckTest, RowsKeepTheirOrderAcrossBatches) {
+    ScratchRoot root;
+    const int kAircraft = 300;
+    for (int i = 0; i < kAircraft; i++) {
+        TestPackage package;
+        char folder[16];
+        snprintf(folder, sizeof(folder), "a%03d", i);
+        package.folder = folder;
+        package.model = std::string("M") + folder;
+        package.raw = "[fltsim.0]\ntitle=T\natc_model=" + package.model + "\n";
+        package.writeConfig = i % 3 != 0;
+        package.effects = i == 0;
+        WritePackage(root.Path(), package);
+    }
+    CheckReport report = Check(root.Path());
+    ASSERT_EQ(report.rows.size(), (size_t)kAircraft);
+    EXPECT_EQ(report.filesRead, kAircraft);
+    for (int i = 0; i < kAircraft; i++) {
+        char folder[16];
+        snprintf(folder, sizeof(folder), "a%03d", i);
+        const CheckRow& row = report.rows[i];
+        EXPECT_NE(row.path.find(std::string("\\") + folder + "\\"), std::string::npos) << i << " " << row.path;
+        EXPECT_EQ(row.atcModel, std::string("M") + folder);
+        EXPECT_EQ(row.configFile, i % 3 != 0 ? "present" : "absent") << i;
     }
 }
 

@@ -9,17 +9,19 @@
 
 namespace {
 
-enum ReadResult { kReadDone, kReadCannotOpen, kReadTooLarge };
 
-// The whole file when it is at most kCheckMaxCfgBytes; nothing larger is ever held.
-ReadResult ReadBounded(const std::string& path, std::string* text, unsigned long long* size) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+// The whole file when it is at most kCheckMaxCfgBytes; nothing larger is ever held. The
+// file is `opened` when that is not INVALID_HANDLE_VALUE; closed in any case.
+CheckReadResult ReadBounded(const std::string& path, HANDLE opened, std::string* text, unsigned long long* size) {
+    HANDLE file = opened != INVALID_HANDLE_VALUE
+                      ? opened
+                      : CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return kReadCannotOpen;
     }
     LARGE_INTEGER length;
-    ReadResult result = kReadDone;
+    CheckReadResult result = kReadDone;
     if (!GetFileSizeEx(file, &length)) {
         result = kReadCannotOpen;
     } else if ((unsigned long long)length.QuadPart > kCheckMaxCfgBytes) {
@@ -77,30 +79,46 @@ CheckRow CheckUnreadableRow(const std::string& path, const std::string& what,
     return row;
 }
 
-bool CheckAircraftFile(const std::string& path, CheckContext* context, const CheckRowSink& sink) {
+void CheckReadFile(const std::string& path, void* opened, CheckFileRead* file) {
+    file->path = path;
+    file->read = ReadBounded(path, opened, &file->text, &file->size);
+}
+
+void CheckParseFile(CheckFileRead* file) {
+    file->parsed = file->read == kReadDone && ParseAircraftCfg(file->text, &file->cfg, &file->error);
+    file->text = std::string(); // the file's text is not needed any more
+}
+
+void CheckReadConfigurations(CheckContext* context, const CheckFileRead& file) {
+    if (!file.parsed) {
+        return;
+    }
+    const std::string generalModel = CutAtNul(file.cfg.generalAtcModel);
+    for (const CfgVariation& v : file.cfg.variations) {
+        CheckModelOf(context, v.atcModel.empty() ? generalModel : CutAtNul(v.atcModel));
+    }
+}
+
+bool CheckParsedFile(CheckFileRead* file, CheckContext* context, const CheckRowSink& sink) {
     SimLanguage language = context->language;
+    const std::string& path = file->path;
     std::string shownPath = CheckShown(language, path);
-    std::string text;
-    unsigned long long size = 0;
-    ReadResult read = ReadBounded(path, &text, &size);
-    if (read == kReadTooLarge) {
+    if (file->read == kReadTooLarge) {
         sink(CheckUnreadableRow(
             shownPath,
             CheckSay(language, "файл занимает {} МБ, больше 16 МБ, каких настоящие aircraft.cfg не бывают",
                      "the file is {} MB, more than the 16 MB no real aircraft.cfg comes near",
-                     {CheckNumber((double)size / (1 << 20))}),
+                     {CheckNumber((double)file->size / (1 << 20))}),
             CheckSay(language, "замените его файлом aircraft.cfg из пакета самолёта",
                      "replace it with the aircraft.cfg of the aircraft's package")));
         return false;
     }
-    AircraftCfg cfg;
-    std::string error;
-    if (read == kReadCannotOpen || !ParseAircraftCfg(text, &cfg, &error)) {
-        bool opened = read != kReadCannotOpen;
+    if (!file->parsed) {
+        bool opened = file->read != kReadCannotOpen;
         sink(CheckUnreadableRow(
             shownPath,
             opened ? CheckSay(language, "файл не читается как aircraft.cfg: {}", "the file does not read as an aircraft.cfg: {}",
-                              {CheckShown(language, error)})
+                              {CheckShown(language, file->error)})
                    : CheckSay(language, "файл не открывается", "the file cannot be opened"),
             opened ? CheckSay(language,
                               "сохраните его как текст ANSI с разделом [fltsim.0] и строкой title= в нём",
@@ -109,7 +127,7 @@ bool CheckAircraftFile(const std::string& path, CheckContext* context, const Che
                               "close the program that holds it open, or give the right to read it")));
         return false;
     }
-    text = std::string(); // the file's text is not needed any more
+    AircraftCfg& cfg = file->cfg;
     cfg.path = path;
     CheckSubject subject{context, &cfg, nullptr, SimCp1251ToUtf8(FolderOf(path))};
     CheckFileCache* cache = NewFileCache(cfg);
@@ -138,5 +156,6 @@ bool CheckAircraftFile(const std::string& path, CheckContext* context, const Che
         sink(row);
     }
     DeleteFileCache(cache);
+    cfg = AircraftCfg(); // what the file held is not needed any more either
     return true;
 }

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "simhost/check/CheckAircraft.h"
 #include "simhost/check/CheckOutput.h"
 #include "simhost/check/CheckTargets.h"
 #include "simhost/lib/SimConsole.h"
@@ -76,7 +77,7 @@ bool RunCheckRows(const CheckOptions& options, const CheckHeadSink& head, const 
     SimLanguage language = options.language;
     CheckTargets targets;
     std::string missing;
-    if (!FindCheckTargets(options.path, options.root, &targets, &missing)) {
+    if (!FindCheckTargets(options.path, options.root, &targets, &missing, true)) {
         *error = CheckSayText(language, kTextCheckNoSuchPath, {CheckShown(language, missing)});
         return false;
     }
@@ -99,12 +100,54 @@ bool RunCheckRows(const CheckOptions& options, const CheckHeadSink& head, const 
         totals->visible += made.Visible() ? 1 : 0;
         row(made);
     };
-    for (const CheckTarget& target : targets.entries) {
-        bool read = target.kind == kTargetFile && CheckAircraftFile(target.path, &context, counted);
-        if (target.kind != kTargetFile) {
-            counted(UnreadableFolderRow(language, target));
+    // In batches of files read one after the other, then parsed, then their configuration
+    // files read, then judged in order; a batch holds at most kBatchFiles files and, unless one
+    // file alone is larger, kBatchBytes of text.
+    const size_t kBatchFiles = 256, kBatchBytes = 1u << 20;
+    struct Pending {
+        CheckTarget target;
+        CheckFileRead file;
+    };
+    std::vector<Pending> batch;
+    for (size_t next = 0; next < targets.entries.size();) {
+        batch.clear();
+        size_t bytes = 0;
+        for (; next < targets.entries.size() && batch.size() < kBatchFiles && bytes < kBatchBytes; next++) {
+            const CheckTarget& entry = targets.entries[next];
+            // An aircraft folder's aircraft.cfg is opened by name at once; it is looked for
+            // in the folder only when the open file does not tell its name on disk.
+            CheckTarget target = entry;
+            HANDLE opened = INVALID_HANDLE_VALUE;
+            if (entry.kind == kTargetOpenFirst) {
+                opened = OpenAircraftCfgIn(entry.path, &target.path);
+                target.kind = kTargetFile;
+                if (opened == INVALID_HANDLE_VALUE && !CheckTargetInFolder(entry, &target)) {
+                    continue; // no aircraft folder
+                }
+            }
+            batch.emplace_back();
+            batch.back().target = target;
+            if (target.kind == kTargetFile) {
+                CheckReadFile(target.path, opened, &batch.back().file);
+                bytes += batch.back().file.text.size();
+            }
         }
-        (read ? totals->filesRead : totals->filesUnreadable)++;
+        for (Pending& pending : batch) {
+            if (pending.target.kind == kTargetFile) {
+                CheckParseFile(&pending.file);
+            }
+        }
+        for (const Pending& pending : batch) {
+            CheckReadConfigurations(&context, pending.file);
+        }
+        for (Pending& pending : batch) {
+            const CheckTarget& target = pending.target;
+            bool read = target.kind == kTargetFile && CheckParsedFile(&pending.file, &context, counted);
+            if (target.kind != kTargetFile) {
+                counted(UnreadableFolderRow(language, target));
+            }
+            (read ? totals->filesRead : totals->filesUnreadable)++;
+        }
     }
     if (restore) {
         SetCurrentDirectoryA(previous);

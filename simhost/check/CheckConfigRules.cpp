@@ -10,6 +10,7 @@
 #include "config/ConfigKeys.h"
 #include "simhost/check/CheckRules.h"
 #include "simhost/check/ModelNameRule.h"
+#include "simhost/check/PlainConfigText.h"
 #include "simhost/lib/SimText.h"
 
 static_assert(kCheckConfigKeys == kConfigKeyCount, "one text for each configuration key");
@@ -70,9 +71,33 @@ bool ReadSectionTexts(const char* path, std::string* texts) {
     return true;
 }
 
+// The presence check of the module's CheckConfigFile (the same open, with the same access
+// and sharing): 1 when the file opens, else 0. The file's bytes are read through the same
+// handle, and when they are in the plain form the twelve texts come from them (`*whole`);
+// otherwise the profile functions read them after.
+int OpenConfigFile(const char* path, std::string* texts, bool* whole) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE) {
+        return 0;
+    }
+    static char buffer[kPlainConfigMaxBytes + 1];
+    DWORD got = 0;
+    size_t size = 0;
+    // A read of a file that gives less than was asked for has reached its end.
+    DWORD asked = sizeof(buffer);
+    while (asked > 0 && ReadFile(file, buffer + size, asked, &got, nullptr) && got > 0) {
+        size += got;
+        asked = got < asked ? 0 : (DWORD)(sizeof(buffer) - size);
+    }
+    CloseHandle(file);
+    *whole = ReadPlainConfigTexts(buffer, size, texts);
+    return 1;
+}
+
 // What the module learns of a usable model: whether its file is reachable and present,
-// and the file's twelve texts and values, read once per model with the module's own
-// functions (ReadConfigValue and ParseConfigInt, as ReadAircraftConfig reads them).
+// and the file's twelve texts and values, read once per model as ReadAircraftConfig reads
+// them (the texts from the file's bytes when they are plain, else with the profile
+// functions; the values with the module's ParseConfigInt).
 const CheckModelState& ModelState(CheckContext* context, const std::string& model) {
     auto known = context->models.find(model);
     if (known != context->models.end()) {
@@ -85,11 +110,12 @@ const CheckModelState& ModelState(CheckContext* context, const std::string& mode
     state.nameFault = CheckModelName(model.c_str());
     char path[kConfigPathSize];
     if (ConfigFilePath(model.c_str(), path)) {
+        state.configPath = SimCp1251ToUtf8(path);
         state.reachable = IsReachableConfigPath(path);
         bool listed = !context->productListed || context->productFiles.count(Upper(model + ".cfg")) > 0;
-        ConfigFileState fileState = {};
-        state.fileState = state.reachable && listed ? CheckConfigFile(model.c_str(), &fileState) : 0;
-        bool whole = state.fileState == 1 && ReadSectionTexts(path, state.texts);
+        bool whole = false;
+        state.fileState = state.reachable && listed ? OpenConfigFile(path, state.texts, &whole) : 0;
+        whole = whole || (state.fileState == 1 && ReadSectionTexts(path, state.texts));
         for (int k = 0; state.fileState == 1 && k < kCheckConfigKeys; k++) {
             char value[kConfigValueSize];
             if (!whole) {
@@ -99,7 +125,7 @@ const CheckModelState& ModelState(CheckContext* context, const std::string& mode
             StoreConfigKey(kConfigKeys[k], ParseConfigInt(state.texts[k].c_str()), &state.config);
         }
     }
-    return context->models.emplace(model, state).first->second;
+    return context->models.emplace(model, std::move(state)).first->second;
 }
 
 std::string Point(double x, double y, double z) {
@@ -192,17 +218,23 @@ void CheckFractions(SimLanguage language, const CheckModelState& state, CheckRow
 
 } // namespace
 
+void CheckModelOf(CheckContext* context, const std::string& model) {
+    if (!model.empty() && model.size() <= (size_t)kMaxModelNameLength) {
+        ModelState(context, model);
+    }
+}
+
 bool CheckConfiguration(const CheckSubject& subject, const std::string& model, CheckRow* row) {
     CheckContext* context = subject.context;
     SimLanguage language = context->language;
-    const std::string section = "[fltsim." + std::to_string(subject.variation->index) + "]";
+    auto section = [&]() { return "[fltsim." + std::to_string(subject.variation->index) + "]"; }; // for a finding only
     if (model.empty()) {
         row->configFile = "no-model";
         AddFinding(row, "error", "no-atc-model",
                    CheckSay(language, "нет atc_model: модуль отказывается загружать («Не указан параметр atc_model!»)",
                             "no atc_model: the module refuses to load"),
                    CheckSay(language, "добавьте строку atc_model=ИМЯ в {} или в [General]",
-                            "add a line atc_model=NAME to {} or to [General]", {section}));
+                            "add a line atc_model=NAME to {} or to [General]", {section()}));
         return false;
     }
     // A name longer than the module takes is refused for its length alone: it is never
@@ -225,19 +257,22 @@ bool CheckConfiguration(const CheckSubject& subject, const std::string& model, C
                        : CheckSay(language,
                                   "измените atc_model в {}: до 216 символов, без «/», «\\», «:», не «..» и не имя устройства",
                                   "change the atc_model in {}: up to 216 characters, no '/', '\\' or ':', not '..' "
-                                  "and no device name", {section}));
+                                  "and no device name", {section()}));
         return false;
     }
-    char path[kConfigPathSize];
-    ConfigFilePath(model.c_str(), path);
-    row->configPath = SimCp1251ToUtf8(path);
+    row->configPath = state->configPath;
     if (state->fileState != 1) {
         row->configFile = "absent";
-        AddFinding(row, "error", "no-config-file",
-                   CheckSay(language, "нет файла конфигурации {}: модуль отказывается загружать",
-                            "no configuration file {}: the module refuses to load", {row->configPath}),
-                   CheckSay(language, "создайте файл конфигуратором: Ctrl+Shift+0 в симуляторе или в simhost",
-                            "make the file with the configuration dialog: Ctrl+Shift+0 in the simulator or in simhost"));
+        if (state->absentText.empty()) {
+            CheckRow made;
+            AddFinding(&made, "error", "no-config-file",
+                       CheckSay(language, "нет файла конфигурации {}: модуль отказывается загружать",
+                                "no configuration file {}: the module refuses to load", {row->configPath}),
+                       CheckSay(language, "создайте файл конфигуратором: Ctrl+Shift+0 в симуляторе или в simhost",
+                                "make the file with the configuration dialog: Ctrl+Shift+0 in the simulator or in simhost"));
+            context->models[model].absentText = made.findings[0].text;
+        }
+        row->findings.push_back(CheckFinding{"error", "no-config-file", state->absentText});
         return false;
     }
     row->configFile = "present";

@@ -18,7 +18,9 @@ struct CheckModelState {
     int fileState = 0;           // CheckConfigFile: 0 or 1
     AircraftConfig config = {};  // as ReadAircraftConfig reads it
     std::string texts[kCheckConfigKeys]; // each key's text as the module reads it, in the order of kConfigKeys
+    std::string configPath; // the file, UTF-8, as the module names it
     std::string valuesText; // the config-values finding, made once for every livery of the model
+    std::string absentText; // the no-config-file finding, made once likewise
 };
 
 // The first livery that uses a configuration file, and how many do.

@@ -87,9 +87,11 @@ void CheckEffects(const CheckSubject& subject, CheckRow* row) {
     bool known = row->hasConfig; // without a configuration: the most the placement can use
     static const int kMost = MostPlacedEffects();
     int placed = known ? PlacedEffectCount(c) : kMost;
-    std::string assumed = known ? std::string()
-                                : CheckSay(language, "; файла конфигурации нет, принято наибольшее, что использует размещение",
-                                           "; with no configuration file, the most the placement can use is assumed");
+    auto assumed = [&]() {
+        return known ? std::string()
+                     : CheckSay(language, "; файла конфигурации нет, принято наибольшее, что использует размещение",
+                                "; with no configuration file, the most the placement can use is assumed");
+    };
     if (known && placed == 0) {
         if (c.variant == kVariantParatroopers) {
             AddFinding(row, "warning", "unplaced-exit",
@@ -109,7 +111,7 @@ void CheckEffects(const CheckSubject& subject, CheckRow* row) {
         AddFinding(row, "warning", "no-effect-slots",
                    CheckSay(language, "нет строк smoke.N: выброска не будет видна (нужно {}{})",
                             "no smoke.N lines: the drop will not be visible ({} needed{})",
-                            {std::to_string(placed), assumed}),
+                            {std::to_string(placed), assumed()}),
                    PrepareFix(language, subject, placed));
     } else if (present < placed) {
         std::string lost;
@@ -120,7 +122,7 @@ void CheckEffects(const CheckSubject& subject, CheckRow* row) {
         AddFinding(row, "warning", "too-few-effect-slots",
                    CheckSay(language, "строк smoke.N {}, размещение пишет {}{}: не виден {}",
                             "{} smoke.N lines where the placement writes {}{}: {} is lost",
-                            {std::to_string(present), std::to_string(placed), assumed, lost}),
+                            {std::to_string(present), std::to_string(placed), assumed(), lost}),
                    PrepareFix(language, subject, placed));
     }
     CheckSmokeEffects(subject, row);

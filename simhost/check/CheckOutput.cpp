@@ -3,6 +3,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "simhost/check/CheckJson.h"
+
 namespace {
 
 std::string SeverityWord(SimLanguage language, const std::string& severity) {
@@ -45,34 +47,6 @@ std::string RowText(const CheckWriter& writer, const CheckRow& row) {
     return text;
 }
 
-nlohmann::ordered_json RowJson(const CheckRow& row) {
-    nlohmann::ordered_json item;
-    item["path"] = row.path;
-    item["fltsim"] = row.fltsim;
-    item["title"] = row.title;
-    item["atc_model"] = row.atcModel;
-    item["stations"] = row.stations;
-    item["effect_slots"] = row.effectSlots;
-    item["config_file"] = row.configFile;
-    item["ready"] = row.Ready();
-    item["visible"] = row.Visible();
-    nlohmann::ordered_json findings = nlohmann::ordered_json::array();
-    for (const CheckFinding& finding : row.findings) {
-        findings.push_back({{"severity", finding.severity}, {"code", finding.code}, {"text", finding.text}});
-    }
-    item["findings"] = findings;
-    if (!row.configPath.empty()) {
-        item["config_path"] = row.configPath;
-    }
-    if (row.hasConfig) {
-        const AircraftConfig& c = row.config;
-        item["config"] = {{"variant", c.variant}, {"number", c.number}, {"method", c.method},
-                          {"exit_type", c.exitType}, {"realism", c.realism}, {"visual", c.visual},
-                          {"side", {c.leftX, c.leftY, c.leftZ}}, {"rear", {c.downX, c.downY, c.downZ}}};
-    }
-    return item;
-}
-
 } // namespace
 
 void CheckWriteHead(CheckWriter* writer, const std::string& simulatorFolder, const std::string& baseFolder) {
@@ -88,7 +62,11 @@ void CheckWriteHead(CheckWriter* writer, const std::string& simulatorFolder, con
 
 void CheckWriteRow(CheckWriter* writer, const CheckRow& row) {
     if (writer->json) {
-        writer->out((writer->rowsWritten == 0 ? "\n" : ",\n") + Dump(RowJson(row)));
+        std::string line;
+        line.reserve(2048); // a row's line, grown once at most
+        line = writer->rowsWritten == 0 ? "\n" : ",\n";
+        CheckJsonRow(row, &line);
+        writer->out(line);
     } else {
         writer->out(RowText(*writer, row));
     }

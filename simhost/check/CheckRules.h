@@ -17,6 +17,9 @@ struct CheckSubject {
     std::string aircraftFolder; // UTF-8
 };
 
+// What the module learns of `model` (its naming and configuration file), learnt now and
+// kept for CheckConfiguration; nothing for a model the module refuses for its length alone.
+void CheckModelOf(CheckContext* context, const std::string& model);
 // atc_model, its naming, the configuration file and its values (with fraction-cut); true
 // when the row's configuration was read (row->hasConfig).
 bool CheckConfiguration(const CheckSubject& subject, const std::string& model, CheckRow* row);

@@ -43,28 +43,41 @@ const CfgSection* Section(const CfgDocument& document, const std::string& name) 
     return found == document.sections.end() ? nullptr : &found->second;
 }
 
-// Field `index` of a key's value as a number.
-std::optional<double> Number(const CfgSection* section, const char* key, size_t index, AircraftCfg* cfg) {
+// Fields 0 to count - 1 of a key's value as numbers, each absent when it is missing or
+// not a number (a note for each of those), the value split once.
+void Numbers(const CfgSection* section, const char* key, size_t count, std::optional<double>* numbers,
+             AircraftCfg* cfg) {
     const CfgValue* value = Find(section, key);
-    if (!value) {
-        return std::nullopt;
+    std::vector<std::string> fields;
+    if (value) {
+        fields = CfgFields(value->text, count);
     }
-    std::vector<std::string> fields = CfgFields(value->text);
-    double number;
-    if (index >= fields.size()) {
-        return std::nullopt;
+    for (size_t index = 0; index < count; index++) {
+        double number;
+        numbers[index] = std::nullopt;
+        if (!value || index >= fields.size()) {
+            continue;
+        }
+        if (!CfgNumber(fields[index], &number)) {
+            Note(cfg, value->line, std::string(key) + ": not a number, ignored");
+            continue;
+        }
+        numbers[index] = number;
     }
-    if (!CfgNumber(fields[index], &number)) {
-        Note(cfg, value->line, std::string(key) + ": not a number, ignored");
-        return std::nullopt;
-    }
+}
+
+// Field 0 of a key's value as a number.
+std::optional<double> Number(const CfgSection* section, const char* key, AircraftCfg* cfg) {
+    std::optional<double> number;
+    Numbers(section, key, 1, &number, cfg);
     return number;
 }
 
 // The first `count` fields of a list entry as numbers; false (with a note) when broken.
+// `fields` holds the entry's fields up to the one after them (the name, where there is one).
 bool EntryNumbers(const CfgValue& value, const std::string& key, size_t first, size_t count,
                   std::vector<std::string>* fields, double* numbers, AircraftCfg* cfg) {
-    *fields = CfgFields(value.text);
+    *fields = CfgFields(value.text, first + count + 1);
     for (size_t i = 0; i < count; i++) {
         if (first + i >= fields->size() || !CfgNumber((*fields)[first + i], &numbers[i])) {
             Note(cfg, value.line, key + ": missing or broken number; the list ends here");
@@ -108,16 +121,19 @@ void ReadVariations(const CfgDocument& document, AircraftCfg* cfg) {
 
 void ReadWeights(const CfgDocument& document, AircraftCfg* cfg) {
     const CfgSection* section = Section(document, "weight_and_balance");
-    cfg->maxGrossWeight = Number(section, "max_gross_weight", 0, cfg);
-    cfg->emptyWeight = Number(section, "empty_weight", 0, cfg);
-    cfg->datumLon = Number(section, "reference_datum_position", 0, cfg).value_or(0);
-    cfg->datumLat = Number(section, "reference_datum_position", 1, cfg).value_or(0);
-    cfg->datumVert = Number(section, "reference_datum_position", 2, cfg).value_or(0);
-    cfg->emptyCgLon = Number(section, "empty_weight_cg_position", 0, cfg);
-    cfg->emptyCgLat = Number(section, "empty_weight_cg_position", 1, cfg);
-    cfg->emptyCgVert = Number(section, "empty_weight_cg_position", 2, cfg);
-    cfg->cgForwardLimit = Number(section, "cg_forward_limit", 0, cfg);
-    cfg->cgAftLimit = Number(section, "cg_aft_limit", 0, cfg);
+    cfg->maxGrossWeight = Number(section, "max_gross_weight", cfg);
+    cfg->emptyWeight = Number(section, "empty_weight", cfg);
+    std::optional<double> datum[3], emptyCg[3];
+    Numbers(section, "reference_datum_position", 3, datum, cfg);
+    cfg->datumLon = datum[0].value_or(0);
+    cfg->datumLat = datum[1].value_or(0);
+    cfg->datumVert = datum[2].value_or(0);
+    Numbers(section, "empty_weight_cg_position", 3, emptyCg, cfg);
+    cfg->emptyCgLon = emptyCg[0];
+    cfg->emptyCgLat = emptyCg[1];
+    cfg->emptyCgVert = emptyCg[2];
+    cfg->cgForwardLimit = Number(section, "cg_forward_limit", cfg);
+    cfg->cgAftLimit = Number(section, "cg_aft_limit", cfg);
     ReadList(section, "station_load.", 4, cfg, [&](size_t k, const std::vector<std::string>& fields, const double* n) {
         CfgStation station{n[0], n[1], n[2], n[3], fields.size() > 4 ? fields[4] : ""};
         if (const CfgValue* name = Find(section, "station_name." + std::to_string(k))) {
@@ -153,13 +169,13 @@ void ReadContactPoints(const CfgDocument& document, AircraftCfg* cfg) {
 
 void ReadGeometry(const CfgDocument& document, AircraftCfg* cfg) {
     const CfgSection* section = Section(document, "airplane_geometry");
-    cfg->wingArea = Number(section, "wing_area", 0, cfg);
-    cfg->wingSpan = Number(section, "wing_span", 0, cfg);
-    cfg->wingRootChord = Number(section, "wing_root_chord", 0, cfg);
-    cfg->wingSweep = Number(section, "wing_sweep", 0, cfg);
-    cfg->wingApexLon = Number(section, "wing_pos_apex_lon", 0, cfg);
-    cfg->htailLon = Number(section, "htail_pos_lon", 0, cfg);
-    cfg->vtailLon = Number(section, "vtail_pos_lon", 0, cfg);
+    cfg->wingArea = Number(section, "wing_area", cfg);
+    cfg->wingSpan = Number(section, "wing_span", cfg);
+    cfg->wingRootChord = Number(section, "wing_root_chord", cfg);
+    cfg->wingSweep = Number(section, "wing_sweep", cfg);
+    cfg->wingApexLon = Number(section, "wing_pos_apex_lon", cfg);
+    cfg->htailLon = Number(section, "htail_pos_lon", cfg);
+    cfg->vtailLon = Number(section, "vtail_pos_lon", cfg);
 }
 
 bool Fail(std::string* error, int line, const std::string& what) {

@@ -5,6 +5,8 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <algorithm>
+
 #include "simhost/lib/SimLines.h"
 
 namespace {
@@ -66,6 +68,7 @@ std::string ValueOf(const std::string& text, size_t begin, size_t end) {
 void CfgScan(const std::string& text, bool (*keep)(const std::string& lowerName), CfgDocument* document) {
     document->sections.clear();
     document->lines = 0;
+    document->sections.reserve(16);
     SimLineReader reader(text);
     SimLine read;
     CfgSection* current = nullptr;
@@ -94,6 +97,7 @@ void CfgScan(const std::string& text, bool (*keep)(const std::string& lowerName)
             current = &inserted.first->second;
             if (inserted.second) {
                 current->line = line;
+                current->keys.reserve(16); // one table for the keys of most sections, not one per doubling
             }
             continue;
         }
@@ -106,18 +110,19 @@ void CfgScan(const std::string& text, bool (*keep)(const std::string& lowerName)
         size_t valueBegin = keyEnd + 1;
         Trim(text, &keyBegin, &keyEnd);
         current->lastKeyLine = line;
-        std::string key = Lower(text, keyBegin, keyEnd);
-        if (current->keys.count(key)) {
-            continue;
+        // One look-up: a key already there keeps its first value.
+        auto added = current->keys.try_emplace(Lower(text, keyBegin, keyEnd));
+        if (added.second) {
+            added.first->second = CfgValue{ValueOf(text, valueBegin, end), line};
         }
-        current->keys.emplace(key, CfgValue{ValueOf(text, valueBegin, end), line});
     }
 }
 
-std::vector<std::string> CfgFields(const std::string& value) {
+std::vector<std::string> CfgFields(const std::string& value, size_t most) {
     std::vector<std::string> fields;
+    fields.reserve(std::min((size_t)std::count(value.begin(), value.end(), ',') + 1, most));
     size_t begin = 0;
-    while (true) {
+    while (fields.size() < most) {
         size_t comma = value.find(',', begin);
         size_t end = comma == std::string::npos ? value.size() : comma;
         size_t b = begin, e = end;
@@ -135,7 +140,51 @@ std::vector<std::string> CfgFields(const std::string& value) {
     return fields;
 }
 
+// A plain decimal read without the C library: a sign, then at most 15 digits with at most
+// one point among them, then the end or a byte with which strtod's number cannot go on.
+// The digits make an integer below 2^53 and the point a power of ten up to 10^15, both
+// exact in a double, so the value is exact or one division rounded as IEEE divides: the
+// correctly rounded value strtod gives. (SSE2 divides in double precision; the x87 unit
+// would round twice.) False for anything else, which strtod reads.
+#if defined(__GNUC__) && defined(__i386__)
+__attribute__((target("sse2,fpmath=sse")))
+#endif
+static bool PlainDecimal(const std::string& field, double* value) {
+    const char* p = field.c_str();
+    bool negative = *p == '-';
+    if (*p == '-' || *p == '+') {
+        p++;
+    }
+    long long digits = 0;
+    int count = 0, fraction = 0;
+    bool point = false;
+    for (;; p++) {
+        if (*p >= '0' && *p <= '9') {
+            digits = digits * 10 + (*p - '0');
+            fraction += point ? 1 : 0;
+            if (++count > 15) {
+                return false;
+            }
+        } else if (*p == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (count == 0 || *p == '.' || *p == 'e' || *p == 'E' || *p == 'x' || *p == 'X') {
+        return false;
+    }
+    static const double kTens[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    double magnitude = (double)digits / kTens[fraction];
+    *value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 bool CfgNumber(const std::string& field, double* value) {
+    if (PlainDecimal(field, value)) {
+        return true;
+    }
     // strtod gets a bounded copy: a number is never 64 bytes long, and a field of
     // millions of digits must not cost the C library's big-number arithmetic.
     char buffer[64];

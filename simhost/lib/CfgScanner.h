@@ -43,8 +43,8 @@ struct CfgDocument {
 void CfgScan(const std::string& text, bool (*keep)(const std::string& lowerName), CfgDocument* document);
 
 // A value split at commas, each field trimmed of blanks and tabs and of one pair of
-// surrounding double quotes.
-std::vector<std::string> CfgFields(const std::string& value);
+// surrounding double quotes; only the first `most` fields when there are more.
+std::vector<std::string> CfgFields(const std::string& value, size_t most = (size_t)-1);
 
 // Reads a number the way the C library's strtod reads a field's start ("41.0ft" is 41);
 // false for a field without a leading number, for NaN and for infinities.

@@ -30,6 +30,14 @@ std::string SimUtf8FromWide(const std::wstring& wide) {
 }
 
 std::string SimCp1251ToUtf8(const std::string& cp1251) {
+    // ASCII is the same in both (and most texts are ASCII): no conversion through UTF-16.
+    bool ascii = true;
+    for (char c : cp1251) {
+        ascii = ascii && (unsigned char)c < 0x80;
+    }
+    if (ascii) {
+        return cp1251;
+    }
     return SimUtf8FromWide(SimCp1251ToWide(cp1251));
 }
 

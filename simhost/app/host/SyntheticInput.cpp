@@ -98,14 +98,8 @@ int SendCharacter(wchar_t c) {
     return sent;
 }
 
-} // namespace
-
-void InputSettle(void) {
-    HostSyncPosted(kSettleTimeout);
-    HostRunOnUi([] {});
-}
-
-bool InputClick(const std::string& name, bool inMessageBox, std::string* why) {
+// One click on the dialog's control `name` (or the message box's OK); `clicked` gets the control.
+bool ClickOnce(const std::string& name, bool inMessageBox, std::string* why, HWND* clicked) {
     POINT centre = {0, 0};
     HostRunOnUi([&] {
         HWND owner = inMessageBox ? HostMessageBox() : HostConfigDialog();
@@ -118,6 +112,7 @@ bool InputClick(const std::string& name, bool inMessageBox, std::string* why) {
             *why = "no control '" + name + "'";
             return;
         }
+        *clicked = control;
         // The dialog is owned by the host window and so lies above it; Wine without a window
         // manager does not always keep that order after the host window repaints its panels,
         // and a click meant for the dialog would land on the host window beneath.
@@ -132,6 +127,41 @@ bool InputClick(const std::string& name, bool inMessageBox, std::string* why) {
     }
     if (!ClickAt(centre)) {
         *why = "the click did not reach the host";
+        return false;
+    }
+    return true;
+}
+
+// A click on an enabled check box, radio button or field gives it the focus; without the
+// focus there the click landed elsewhere (under Wine without a window manager another window
+// can come above the dialog between the raise and the click).
+bool ClickMissed(HWND control) {
+    bool missed = false;
+    HostRunOnUi([&] {
+        char kind[16] = "";
+        GetClassNameA(control, kind, sizeof(kind));
+        LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+        bool takesFocus = lstrcmpiA(kind, "Edit") == 0 ||
+                          (lstrcmpiA(kind, "Button") == 0 && type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON);
+        missed = takesFocus && IsWindowEnabled(control) && GetFocus() != control;
+    });
+    return missed;
+}
+
+} // namespace
+
+void InputSettle(void) {
+    HostSyncPosted(kSettleTimeout);
+    HostRunOnUi([] {});
+}
+
+bool InputClick(const std::string& name, bool inMessageBox, std::string* why) {
+    HWND control = nullptr;
+    if (!ClickOnce(name, inMessageBox, why, &control)) {
+        return false;
+    }
+    // A click that missed its control is given once more.
+    if (!inMessageBox && ClickMissed(control) && !ClickOnce(name, inMessageBox, why, &control)) {
         return false;
     }
     return true;

@@ -145,12 +145,6 @@ TEST(StartFolder, ToolsLayoutThenRememberedFolder) {
     EXPECT_EQ(StartFolderChoose(root.Path() + "\\bare"), chosen);
     StartFolderForget();
     EXPECT_EQ(StartFolderRemembered(), "");
-    // Nothing remembered, from the unpacked zip's Tools: the example simulator beside it.
-    std::string tools = SimChildPath(root.Path(), "Tools");
-    for (const char* folder : {"Tools", "Tools\\simulator", "Tools\\simulator\\Aircraft"}) {
-        CreateDirectoryA(SimChildPath(root.Path(), folder).c_str(), nullptr);
-    }
-    EXPECT_EQ(StartFolderChoose(tools), SimChildPath(tools, "simulator"));
 }
 
 // The module simhost loads without --dll: the simulator's own when installed into one,

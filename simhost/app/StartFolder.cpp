@@ -24,12 +24,23 @@ std::string Ansi(const std::wstring& wide) {
     return text;
 }
 
-std::string Pick() {
+// The picker opens with `initial` (a wide path) selected, when there is one.
+int CALLBACK SelectInitial(HWND picker, UINT message, LPARAM, LPARAM initial) {
+    if (message == BFFM_INITIALIZED && initial) {
+        SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, initial);
+    }
+    return 0;
+}
+
+std::string Pick(const std::string& initial) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     std::wstring title = SimWideFromUtf8(SimText(kTextPickSimulatorFolder));
     BROWSEINFOW browse = {};
     browse.lpszTitle = title.c_str();
     browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    std::wstring start = SimCp1251ToWide(initial);
+    browse.lpfn = SelectInitial;
+    browse.lParam = initial.empty() ? 0 : (LPARAM)start.c_str();
     LPITEMIDLIST item = SHBrowseForFolderW(&browse);
     std::string folder;
     if (item) {
@@ -105,10 +116,8 @@ std::string StartFolderChoose(const std::string& programFolder) {
     if (!folder.empty() && SimIsFolder(folder)) {
         return folder;
     }
-    // The release zip unpacked: Tools\simulator, the example simulator folder.
+    // The person chooses; in the unpacked zip the picker starts on the example simulator
+    // folder beside the program (Tools\simulator), which one click opens.
     folder = SimChildPath(programFolder, "simulator");
-    if (SimIsFolder(SimChildPath(folder, "Aircraft"))) {
-        return folder;
-    }
-    return Pick();
+    return Pick(SimIsFolder(SimChildPath(folder, "Aircraft")) ? folder : std::string());
 }

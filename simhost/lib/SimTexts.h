@@ -105,7 +105,6 @@ enum SimTextId {
     kTextViewFixCaption,
     kTextViewPrepareQuestion, // the aircraft.cfg, the copy kept beside it
     kTextViewPrepareCaption,
-    // The scenario runner: the transcript's own words, step errors.
     // Preparing aircraft (simhost --prepare): usage, one line per file ("{}" takes the
     // arguments in order: the file first).
     kTextPrepareUsage,
